@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+class QPrinter;
+class QWidget;
+
+namespace rzv {
+
+// Every question, notice, error message, file dialog, print dialog and browser request of the
+// desktop program goes through this one interface. The main window owns the desktop
+// implementation (Qt boxes titled "Warnung" with "&Ja"/"&Nein" or "OK"); tests install a
+// scripted one, so that no test ever waits on a modal box.
+class Prompt {
+public:
+    virtual ~Prompt() = default;
+
+    // A question with "&Ja" and "&Nein"; true only for "&Ja".
+    virtual bool ask(const QString& text) = 0;
+    // A question in a box without icon, captioned with the given title ("&Ja"/"&Nein").
+    virtual bool askPlain(const QString& title, const QString& text) = 0;
+    // A notice with one "OK" button.
+    virtual void notice(const QString& text) = 0;
+    // The message of an operation that failed.
+    virtual void error(const QString& text) = 0;
+
+    // File dialogs; an empty result means the user cancelled. The filter is in Qt's form
+    // ("Rundenzeitverwalter 3.*.* (*.rz3)"); the default suffix is added to a typed name
+    // without one; the save dialog asks before an existing file is replaced.
+    virtual QString openFileName(const QString& title, const QString& filter,
+                                 const QString& defaultSuffix) = 0;
+    virtual QString saveFileName(const QString& title, const QString& filter,
+                                 const QString& defaultSuffix) = 0;
+
+    // The print dialog for the given printer; false when the user cancelled.
+    virtual bool choosePrinter(QPrinter& printer) = 0;
+    // The printer-setup dialog for the printer used by all printing.
+    virtual void printerSetup(QPrinter& printer) = 0;
+
+    // Asks the system to open an address in the user's browser.
+    virtual void openUrl(const QUrl& url) = 0;
+};
+
+} // namespace rzv

@@ -1,0 +1,72 @@
+// rzv: runs one operation of Rundenzeitverwalter on a cup file, exactly as the desktop program
+// does right after loading it. It never changes the file it reads.
+#include "cli/cli.h"
+
+#include "cup/errors.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+#include <iterator>
+
+namespace rzv::cli {
+
+namespace {
+
+const Command kCommands[] = {
+    {"new", "rzv new OUT                          save a new cup (the defaults of a new cup)", runNew},
+    {"resave", "rzv resave FILE OUT                  load FILE and save it to OUT", runResave},
+};
+
+QString usageText() {
+    QString text = QStringLiteral("Usage:\n");
+    for (const Command& command : kCommands) text += QStringLiteral("  ") + QString::fromUtf8(command.usage) + u'\n';
+    text += QStringLiteral("  rzv --help                           show this text");
+    return text;
+}
+
+} // namespace
+
+void printLine(const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
+    std::fputc('\n', stdout);
+}
+
+void printError(const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
+    std::fputc('\n', stderr);
+}
+
+int run(QStringList args) {
+    if (args.isEmpty()) {
+        printError(usageText());
+        return 2;
+    }
+    const QString name = args.takeFirst();
+    if (name == u"--help" || name == u"-h") {
+        printLine(usageText());
+        return 0;
+    }
+    for (const Command& command : kCommands) {
+        if (name != QLatin1String(command.name)) continue;
+        try {
+            return command.run(args);
+        } catch (const UsageError& error) {
+            printError(QStringLiteral("rzv: %1\n%2").arg(QString::fromUtf8(error.what()), usageText()));
+            return 2;
+        } catch (const RzvError& error) {
+            printError(QStringLiteral("rzv: %1").arg(error.message()));
+            return 1;
+        }
+    }
+    printError(QStringLiteral("rzv: unknown command '%1'\n%2").arg(name, usageText()));
+    return 2;
+}
+
+} // namespace rzv::cli
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    return rzv::cli::run(QCoreApplication::arguments().mid(1));
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+namespace rzv {
+
+// A rectangular grid of text cells addressed (column, row). Row 0 holds captions (in the race
+// table column 0 too); captions are ordinary cells. Reading outside the grid yields the empty
+// text, writing outside it is dropped. The grid also keeps the view properties that belong to
+// the table (column widths and the frozen header counts set by the orderings).
+class TCellGrid {
+public:
+    using Row = std::vector<QString>;
+
+    TCellGrid() = default;
+    TCellGrid(int colCount, int rowCount) { resize(colCount, rowCount); }
+
+    int colCount() const { return m_cols; }
+    int rowCount() const { return static_cast<int>(m_rows.size()); }
+    void setColCount(int count);
+    void setRowCount(int count);
+    void resize(int colCount, int rowCount);
+
+    const QString& cell(int col, int row) const;
+    void setCell(int col, int row, const QString& text);
+
+    // Whole rows, for orderings that move rows as a unit.
+    const Row& row(int index) const { return m_rows[static_cast<size_t>(index)]; }
+    void swapRows(int a, int b);
+    void swapCols(int a, int b);
+    // Reorders rows first..first+order.size()-1: new row first+i is old row order[i].
+    void permuteRows(int first, const std::vector<int>& order);
+    // Reorders the columns of every row: new column c is old column order[c].
+    void permuteCols(const std::vector<int>& order);
+    void removeRow(int row);
+    void removeCol(int col);
+
+    // View properties.
+    int defaultColWidth = 64;
+    int rowHeight = 18;
+    int fixedCols = 0;
+    int fixedRows = 0;
+    int colWidth(int col) const;
+    void setColWidth(int col, int width);
+    void resetColWidths() { m_colWidths.clear(); }
+
+    bool operator==(const TCellGrid& other) const {
+        return m_cols == other.m_cols && m_rows == other.m_rows;
+    }
+
+private:
+    int m_cols = 0;
+    std::vector<Row> m_rows;
+    std::vector<int> m_colWidths; // 0 = default width
+};
+
+} // namespace rzv

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "cup/cupdata.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace rzv {
+
+// The cup file "*.rz3": Windows-1252, CR LF, every value written as a field closed by "|".
+// Line 1 holds the header fields and the race and participant counts, lines 2 to 4 the age
+// groups, cup variations and points, then one line per race and one per participant.
+
+// A value cleaned for writing ("|" removed, leading and trailing characters up to code 32
+// removed) and closed by "|".
+QString clsf(const QString& text);
+// The fields of one line: the text before each "|"; text after the last "|" is ignored.
+QStringList cut(QStringView line);
+
+// The whole file as bytes. Stops without a result when a value holds a character that
+// Windows-1252 cannot hold, naming the table, row and value.
+QByteArray cupFileBytes(const TCupContent& cup);
+// A cup read from the bytes of a file, with its tables ordered. Stops with the conversion
+// message when a number does not read, and with a message of its own when the counts of line 1
+// are negative or beyond what a cup can hold.
+TCupContent parseCupFile(const QByteArray& bytes);
+
+// Orders the participants by name and writes the cup to its file name. The file is replaced
+// only when every byte was written; a failure leaves the previous file as it was.
+void speichern(TCupData& cup);
+// Reads a cup file into the document and marks it as saved. A file that cannot be read whole
+// leaves the document exactly as it was.
+void laden(TCupData& cup, const QString& path);
+
+// File access with the system's error number in the message ("I/O-Fehler %d").
+QByteArray readWholeFile(const QString& path);
+void writeFileAtomically(const QString& path, const QByteArray& bytes);
+
+} // namespace rzv
