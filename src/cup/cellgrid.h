@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 #include <vector>
 
 namespace rzv {
@@ -9,6 +10,10 @@ namespace rzv {
 // table column 0 too); captions are ordinary cells. Reading outside the grid yields the empty
 // text, writing outside it is dropped. The grid also keeps the view properties that belong to
 // the table (column widths and the frozen header counts set by the orderings).
+//
+// Every row and every column carries an identity that travels with it through exchanges,
+// permutations and removals; new rows and columns get identities never used before. An editing
+// dialog remembers the identity of the entry it was opened for and finds it again when it saves.
 class TCellGrid {
 public:
     using Row = std::vector<QString>;
@@ -36,6 +41,13 @@ public:
     void removeRow(int row);
     void removeCol(int col);
 
+    // Identities of rows and columns, and the current index of an identity (-1 when gone).
+    using Id = std::uint64_t;
+    Id rowId(int row) const;
+    Id colId(int col) const;
+    int findRow(Id id) const;
+    int findCol(Id id) const;
+
     // View properties.
     int defaultColWidth = 64;
     int rowHeight = 18;
@@ -53,6 +65,8 @@ private:
     int m_cols = 0;
     std::vector<Row> m_rows;
     std::vector<int> m_colWidths; // 0 = default width
+    std::vector<Id> m_rowIds;
+    std::vector<Id> m_colIds;
 };
 
 } // namespace rzv

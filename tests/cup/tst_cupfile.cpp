@@ -1,0 +1,252 @@
+// The cup file byte for byte: writing, reading, and what broken files and failed saves do.
+#include "cup/cupfile.h"
+#include "cup/errors.h"
+#include "cup/ordering.h"
+#include "cup/textorder.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+#include <csignal>
+#include <random>
+#include <sys/resource.h>
+
+using namespace rzv;
+
+namespace {
+
+QByteArray crlf(const QStringList& lines) {
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        appendCp1252(bytes, line);
+        bytes.append("\r\n");
+    }
+    return bytes;
+}
+
+const QString kNewCupLine2 = QStringLiteral(
+    "WK U8|MK U8|7|WK U10|MK U10|9|WK U12|MK U12|11|WJ U14|MJ U14|13|WJ U16|MJ U16|15|WJ U18|MJ "
+    "U18|17|WJ U20|MJ U20|19|F U23|M U23|22|F|M|29|F30|M30|39|F40|M40|49|F50|M50|59|F60|M60|69|F70 "
+    "u.ä.|M70 u.ä.|150|");
+
+QByteArray newCupFile() {
+    return crlf({QStringLiteral("||0|1|1|0|0|"), kNewCupLine2,
+                 QStringLiteral("A-Cup|10000m|1:00'00,0\"|B-Cup|5000m|0:30'00,0\"|C-Cup|3000m|0:15'00,0\"|"),
+                 QStringLiteral("20|19|18|17|16|15|14|13|12|11|10|9|8|7|6|5|4|3|2|1|")});
+}
+
+const QString k30Empty = QString(30, u'|');
+
+// Two races stored out of date order, participants out of name order, untrimmed and short
+// lines, extra fields and an incomplete age-group triple.
+QByteArray untidyFile() {
+    return crlf({
+        QStringLiteral(" Winterlauf |LG Süd|2|1|5|2|2|"),
+        QStringLiteral("F|M|29|WK U8|MK U8|7|X|"),
+        QString(),
+        QStringLiteral("5|10|1|"),
+        QStringLiteral("1|Zeitlauf (fixe Distanz)|14.06.2008|10000m|"),
+        QStringLiteral("2|Distanzlauf (fixe Zeit)|01.05.2008|1:00'00,0\"|") + k30Empty + QStringLiteral("extra|"),
+        QStringLiteral("Ähm|Bernd|03.04.1985|männlich|TSV|M|001||n.a.||x|"),
+        QStringLiteral("Zahn|Anna|01.02.1990|weiblich| LG Süd |F|002||0:40'00,0\"|12000m|"),
+    });
+}
+
+QByteArray tidyFile() {
+    return crlf({
+        QStringLiteral("Winterlauf|LG Süd|2|1|2|2|2|"),
+        QStringLiteral("WK U8|MK U8|7|F|M|29|"),
+        QString(),
+        QStringLiteral("10|5|1|"),
+        QStringLiteral("1|Distanzlauf (fixe Zeit)|01.05.2008|1:00'00,0\"|") + k30Empty,
+        QStringLiteral("2|Zeitlauf (fixe Distanz)|14.06.2008|10000m|") + k30Empty,
+        QStringLiteral("Zahn|Anna|01.02.1990|weiblich|LG Süd|F|002||12000m|0:40'00,0\"|"),
+        QStringLiteral("Ähm|Bernd|03.04.1985|männlich|TSV|M|001|||n.a.|"),
+    });
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QString errorOf(const std::function<void()>& work) {
+    try {
+        work();
+    } catch (const RzvError& error) {
+        return error.message();
+    }
+    return QString();
+}
+
+} // namespace
+
+class TestCupFile : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString path(const char* name) const { return m_dir.filePath(QString::fromUtf8(name)); }
+
+private Q_SLOTS:
+    void newCupIsFourLines() {
+        QCOMPARE(cupFileBytes(newCupContent()), newCupFile());
+    }
+
+    void cleaningAndCutting() {
+        QCOMPARE(clsf(QStringLiteral("  a|b c \t")), QStringLiteral("ab c|"));
+        QCOMPARE(clsf(QStringLiteral("   ")), QStringLiteral("|"));
+        QCOMPARE(clsf(QStringLiteral(" | x")), QStringLiteral("x|"));
+        QCOMPARE(cut(u"a||b|rest"), (QStringList{"a", "", "b"}));
+        QCOMPARE(cut(u"no bar"), QStringList());
+        QCOMPARE(cut(u" a |"), QStringList{" a "});
+    }
+
+    void untidyFileComesBackTidy() {
+        const TCupContent cup = parseCupFile(untidyFile());
+        QCOMPARE(cup.name, QStringLiteral(" Winterlauf ")); // fields are not trimmed when read
+        QCOMPARE(cup.max, 2);                                 // held at the number of races
+        QCOMPARE(cup.teil.cell(resultColumn(1), 0), QStringLiteral("01.05.2008"));
+        QCOMPARE(cupFileBytes(cup), tidyFile());
+        QCOMPARE(cupFileBytes(parseCupFile(tidyFile())), tidyFile());
+    }
+
+    void missingLinesAndFieldsAreEmpty() {
+        const TCupContent cup = parseCupFile(crlf({QStringLiteral("Kurz||0|1|1|1|2|")}));
+        QCOMPARE(cup.ag.rowCount(), 1);
+        QCOMPARE(cup.cv.rowCount(), 1);
+        QCOMPARE(cup.pv.rowCount(), 1);
+        QCOMPARE(cup.raceCount(), 1);
+        QCOMPARE(cup.participantCount(), 2);
+        QCOMPARE(cup.laufe.cell(1, kLaufnummer), QStringLiteral("1"));
+        QCOMPARE(cup.laufe.cell(1, kDatum), QString()); // one race is not reordered
+        QCOMPARE(cupFileBytes(cup),
+                 crlf({QStringLiteral("Kurz||0|1|1|1|2|"), QString(), QString(), QString(),
+                       QStringLiteral("1|") + QString(33, u'|'), QString(9, u'|'), QString(9, u'|')}));
+    }
+
+    void lineFeedsAloneAndOddCategories() {
+        QByteArray bytes = tidyFile();
+        bytes.replace("\r\n", "\n");
+        QCOMPARE(cupFileBytes(parseCupFile(bytes)), tidyFile());
+
+        const TCupContent typed = parseCupFile(crlf({QStringLiteral("||-1|1|1|0|0|")}));
+        QCOMPARE(typed.kategorie, -1);
+        QVERIFY(cupFileBytes(typed).startsWith("||-1|1|1|0|0|\r\n"));
+        QCOMPARE(parseCupFile(crlf({QStringLiteral("||99|1|1|0|0|")})).kategorie, -1);
+    }
+
+    void conversionErrors() {
+        QCOMPARE(errorOf([] { parseCupFile(QByteArray()); }), QStringLiteral("'' ist kein gültiger Integerwert"));
+        QCOMPARE(errorOf([] { parseCupFile(crlf({QStringLiteral("||0|eins|1|0|0|")})); }),
+                 QStringLiteral("'eins' ist kein gültiger Integerwert"));
+        QCOMPARE(errorOf([] { parseCupFile(crlf({QStringLiteral("||0|1|1|0|0|"), QStringLiteral("F|M|alt|G|H|3|")})); }),
+                 QStringLiteral("'alt' ist kein gültiger Integerwert"));
+        QCOMPARE(errorOf([] {
+                     parseCupFile(crlf({QStringLiteral("||0|1|1|0|0|"), QString(), QString(), QStringLiteral("3|x|")}));
+                 }),
+                 QStringLiteral("'x' ist kein gültiger Integerwert"));
+    }
+
+    void absurdCountsAreRefused() {
+        for (const char* counts : {"-1|0", "0|-5", "2000000000|0", "0|2000000000", "5000|100000"}) {
+            const QString message = errorOf([&] {
+                parseCupFile(crlf({QStringLiteral("||0|1|1|%1|").arg(QString::fromLatin1(counts))}));
+            });
+            QVERIFY2(message.startsWith(QStringLiteral("Die Cup-Datei ist beschädigt")), counts);
+        }
+    }
+
+    void brokenInputNeverCrashes() {
+        std::mt19937 random(42);
+        const QByteArray valid = tidyFile();
+        for (int round = 0; round < 400; ++round) {
+            QByteArray bytes;
+            if (round % 2 == 0) {
+                bytes = valid.left(static_cast<qsizetype>(random() % static_cast<unsigned>(valid.size())));
+            } else {
+                bytes = valid;
+                for (int i = 0; i < 8; ++i) bytes[static_cast<qsizetype>(random() % static_cast<unsigned>(bytes.size()))] = static_cast<char>(random());
+            }
+            try {
+                const TCupContent cup = parseCupFile(bytes);
+                QCOMPARE(cup.teil.colCount(), cup.raceCount() + kTeilFixedCols);
+            } catch (const RzvError&) {
+            }
+        }
+    }
+
+    void loadReplacesOnlyWhenWholeFileWasRead() {
+        writeBytes(path("good.rz3"), tidyFile());
+        writeBytes(path("bad.rz3"), crlf({QStringLiteral("Neu||0|1|1|0|0|"), QStringLiteral("F|M|alt|G|H|3|")}));
+        TCupData cup;
+        laden(cup, path("good.rz3"));
+        QCOMPARE(cup.fileName, path("good.rz3"));
+        QVERIFY(!cup.changed());
+        cup.edit(1);
+        const QByteArray before = cupFileBytes(cup);
+
+        QCOMPARE(errorOf([&] { laden(cup, path("bad.rz3")); }), QStringLiteral("'alt' ist kein gültiger Integerwert"));
+        QCOMPARE(errorOf([&] { laden(cup, path("missing.rz3")); }), QStringLiteral("I/O-Fehler 2"));
+        QCOMPARE(cupFileBytes(cup), before);
+        QCOMPARE(cup.fileName, path("good.rz3"));
+        QVERIFY(cup.changed());
+    }
+
+    void saveOrdersByNameAndWritesExactly() {
+        TCupData cup;
+        cup.replaceContent(parseCupFile(tidyFile()), path("saved.rz3"));
+        teilsort(cup, -1, kStartnummer);
+        QCOMPARE(cup.teil.cell(kName, 1), QStringLiteral("Ähm"));
+        speichern(cup);
+        QCOMPARE(cup.teil.cell(kName, 1), QStringLiteral("Zahn"));
+        QCOMPARE(readWholeFile(path("saved.rz3")), tidyFile());
+        QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("*.tmp-*")}, QDir::Files), QStringList());
+    }
+
+    void unencodableCharacterIsRefused() {
+        writeBytes(path("previous.rz3"), newCupFile());
+        TCupData cup;
+        cup.fileName = path("previous.rz3");
+        cup.teil.setRowCount(2);
+        cup.teil.setCell(kName, 1, QStringLiteral("Łukasiewicz"));
+        const QString message = errorOf([&] { speichern(cup); });
+        QVERIFY(message.contains(QStringLiteral("„Łukasiewicz“")));
+        QVERIFY(message.contains(QStringLiteral("Teilnehmer, Zeile 1, Spalte „Name“")));
+        QVERIFY(message.contains(QStringLiteral("„Ł“")));
+        QCOMPARE(readWholeFile(path("previous.rz3")), newCupFile());
+
+        // The euro sign and typographic quotes are Windows-1252 characters.
+        cup.teil.setCell(kName, 1, QStringLiteral("„Euro“ €"));
+        speichern(cup);
+        QVERIFY(readWholeFile(path("previous.rz3")).contains("\x84" "Euro\x93 \x80|"));
+    }
+
+    void failedWriteLeavesPreviousFile() {
+        writeBytes(path("full.rz3"), newCupFile());
+        TCupData cup;
+        cup.fileName = path("full.rz3");
+        cup.name = QString(5000, u'x');
+        // A file size limit makes the write fail half way, as a full disk would.
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit old{};
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit limit = old;
+        limit.rlim_cur = 1000;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const QString message = errorOf([&] { speichern(cup); });
+        setrlimit(RLIMIT_FSIZE, &old);
+        QCOMPARE(message, QStringLiteral("I/O-Fehler %1").arg(EFBIG));
+        QCOMPARE(readWholeFile(path("full.rz3")), newCupFile());
+        QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("full.rz3.tmp-*")}, QDir::Files), QStringList());
+    }
+
+    void saveIntoMissingFolderFails() {
+        TCupData cup;
+        cup.fileName = path("no/such/folder/cup.rz3");
+        QCOMPARE(errorOf([&] { speichern(cup); }), QStringLiteral("I/O-Fehler 2"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCupFile)
+#include "tst_cupfile.moc"
