@@ -1,0 +1,82 @@
+#include "reports/sheet.h"
+
+#include "cup/cupdata.h"
+
+namespace rzv {
+
+void Ausgabe::p(const QColor& farbe, Stile stil, int groesse, const QString& text) {
+    m_zeilen.append(Zeile{text, farbe, stil, groesse});
+}
+
+void Ausgabe::d(int n) {
+    if (n < 0) {
+        const qsizetype count = std::min<qsizetype>(-qsizetype(n), m_zeilen.size());
+        m_zeilen.resize(m_zeilen.size() - count);
+    } else if (n < m_zeilen.size()) {
+        m_zeilen.removeAt(n);
+    }
+}
+
+void Ausgabe::leerzeile() {
+    p(kSchwarz, Stil::normal, 9, QStringLiteral(" "));
+}
+
+void Ausgabe::doppellinie() {
+    p(kSchwarz, Stil::normal, 9, QString(kZeilenbreite, u'='));
+}
+
+void Ausgabe::linie() {
+    p(kSchwarz, Stil::normal, 9, QString(kZeilenbreite, u'-'));
+}
+
+void Ausgabe::clear() {
+    m_zeilen.clear();
+}
+
+void Ausgabe::setText(int i, const QString& text) {
+    m_zeilen[i].text = text;
+}
+
+QStringList Ausgabe::texte() const {
+    QStringList result;
+    result.reserve(m_zeilen.size());
+    for (const Zeile& zeile : m_zeilen)
+        result.append(zeile.text);
+    return result;
+}
+
+QString linksbuendig(const QString& text, int width) {
+    if (text.size() >= width) return text.left(width);
+    return text + QString(width - text.size(), u' ');
+}
+
+QString rechtsbuendig(const QString& text, int width) {
+    if (text.size() >= width) return text.left(width);
+    return QString(width - text.size(), u' ') + text;
+}
+
+void berichtskopfOhneLeerzeile(Ausgabe& ausgabe, const TCupContent& cup) {
+    ausgabe.p(kSchwarz, Stil::fett, 14, cup.veranstalter);
+    ausgabe.p(kSchwarz, Stil::normal, 14, cup.name);
+}
+
+void berichtskopf(Ausgabe& ausgabe, const TCupContent& cup) {
+    berichtskopfOhneLeerzeile(ausgabe, cup);
+    ausgabe.leerzeile();
+}
+
+void berichtsfuss(Ausgabe& ausgabe) {
+    // The whole program speaks German, whatever the machine's locale.
+    const QDateTime jetzt = ausgabe.jetzt();
+    const QString einrueckung(24, u' ');
+    ausgabe.leerzeile();
+    ausgabe.doppellinie();
+    ausgabe.p(kSchwarz, Stil::normal, 9,
+              QStringLiteral("Statistik erstellt am : ") +
+                  jetzt.toString(QStringLiteral("dd.MM.yyyy")) + QStringLiteral(" um ") +
+                  jetzt.toString(QStringLiteral("HH:mm:ss")) + u'.');
+    ausgabe.p(kSchwarz, Stil::normal, 9, einrueckung + kCredit);
+    ausgabe.p(kSchwarz, Stil::normal, 9, einrueckung + kWebAdresse);
+}
+
+} // namespace rzv

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QColor>
+#include <QDateTime>
+#include <QFlags>
+#include <QList>
+#include <QString>
+#include <functional>
+
+namespace rzv {
+
+struct TCupContent;
+
+// The style of one sheet line: any combination of bold, italic and underline.
+enum class Stil : unsigned { normal = 0, fett = 1, kursiv = 2, unterstrichen = 4 };
+Q_DECLARE_FLAGS(Stile, Stil)
+Q_DECLARE_OPERATORS_FOR_FLAGS(Stile)
+
+inline const QColor kSchwarz{Qt::black};
+
+// The product's web address and credit, written into the report foot (and linked in HTML pages).
+inline const QString kProduktname = QStringLiteral("Rundenzeitverwalter");
+inline const QString kWebAdresse = QStringLiteral("https://rundenzeitverwalter.example.org");
+inline const QString kCredit = QStringLiteral("Erstellt mit Rundenzeitverwalter");
+
+// All reports are laid out for lines of this many characters in a fixed-pitch font.
+constexpr int kZeilenbreite = 82;
+inline const QString kSheetFont = QStringLiteral("Courier New");
+
+// One line of the output sheet; colour, style and size apply to the whole line.
+struct Zeile {
+    QString text;
+    QColor farbe;
+    Stile stil;
+    int groesse = 9;
+
+    bool operator==(const Zeile&) const = default;
+};
+
+// The output sheet every report is written into, line by line: previewed on the "Ausgabe" tab,
+// printed, or exported as an HTML page.
+class Ausgabe {
+public:
+    // Appends one line.
+    void p(const QColor& farbe, Stile stil, int groesse, const QString& text);
+    // n < 0: deletes the last -n lines (as many as there are); n >= 0: deletes line n, if any.
+    void d(int n);
+    // A blank line is one blank, not an empty text.
+    void leerzeile();
+    void doppellinie();
+    void linie();
+    void clear();
+
+    const QList<Zeile>& zeilen() const { return m_zeilen; }
+    int count() const { return int(m_zeilen.size()); }
+    bool isEmpty() const { return m_zeilen.isEmpty(); }
+    const Zeile& zeile(int i) const { return m_zeilen.at(i); }
+    // Replaces the text of line i, keeping its attributes (the HTML export converts in place).
+    void setText(int i, const QString& text);
+    // The texts of all lines, in order.
+    QStringList texte() const;
+
+    // The clock that dates the report foot; tests set a fixed one.
+    void setUhr(std::function<QDateTime()> uhr) { m_uhr = std::move(uhr); }
+    QDateTime jetzt() const { return m_uhr(); }
+
+private:
+    QList<Zeile> m_zeilen;
+    std::function<QDateTime()> m_uhr = [] { return QDateTime::currentDateTime(); };
+};
+
+// Fields of a fixed width: padded with blanks at the right (left-aligned) or at the left
+// (right-aligned), then cut to the first `width` characters.
+QString linksbuendig(const QString& text, int width);
+QString rechtsbuendig(const QString& text, int width);
+
+// The head of the race, standings and participant reports: organiser (bold 14), cup name
+// (plain 14) and, for berichtskopf, a blank line.
+void berichtskopfOhneLeerzeile(Ausgabe& ausgabe, const TCupContent& cup);
+void berichtskopf(Ausgabe& ausgabe, const TCupContent& cup);
+// The foot: blank line, double rule, creation date and time (always German notation), the credit
+// and the web address.
+void berichtsfuss(Ausgabe& ausgabe);
+
+} // namespace rzv
