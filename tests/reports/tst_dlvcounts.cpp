@@ -1,31 +1,16 @@
 // Counting entries, participations and clubs of one race for the federation's event report.
 #include "reports/dlvcounts.h"
 
+#include "dlvtestcup.h"
+
 #include <QTest>
 
 using namespace rzv;
 
 namespace {
 
-// A cup of the default age groups with one race; each participant is (age group, club, result).
-struct Teilnehmer {
-    const char* altersgruppe;
-    const char* verein;
-    const char* ergebnis;
-};
-
-TCupContent cupMit(std::initializer_list<Teilnehmer> teilnehmer) {
-    TCupContent cup = newCupContent();
-    cup.laufe.setColCount(2);
-    cup.teil.resize(kTeilFixedCols + 1, static_cast<int>(teilnehmer.size()) + 1);
-    int row = 1;
-    for (const Teilnehmer& t : teilnehmer) {
-        cup.teil.setCell(kAltersgruppe, row, QString::fromUtf8(t.altersgruppe));
-        cup.teil.setCell(kVerein, row, QString::fromUtf8(t.verein));
-        cup.teil.setCell(resultColumn(1), row, QString::fromUtf8(t.ergebnis));
-        ++row;
-    }
-    return cup;
+TCupContent cupMit(std::initializer_list<test::Meldung> meldungen) {
+    return test::cupMitMeldungen(meldungen);
 }
 
 } // namespace
