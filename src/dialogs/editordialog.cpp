@@ -1,0 +1,150 @@
+#include "dialogs/editordialog.h"
+
+#include "app/prompt.h"
+#include "cup/cupdata.h"
+#include "cup/errors.h"
+#include "cup/notation.h"
+#include "dialogs/cp1252validator.h"
+
+#include <QBoxLayout>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTimer>
+
+namespace rzv {
+
+namespace {
+
+// Focus moves caused by another window or a popup are not entering or leaving a field.
+bool movesWithinDialog(const QFocusEvent* event) {
+    return event->reason() != Qt::ActiveWindowFocusReason &&
+           event->reason() != Qt::PopupFocusReason;
+}
+
+bool isTabKey(const QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    return (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+           !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+}
+
+} // namespace
+
+TEditorDialog::TEditorDialog(TCupData& cup, Prompt& prompt, QWidget* parent)
+    : QDialog(parent), m_cup(cup), m_prompt(prompt) {
+    setModal(false);
+}
+
+void TEditorDialog::fieldEntered(QWidget* /*field*/) {}
+
+bool TEditorDialog::fieldLeft(QWidget* /*field*/) {
+    return true;
+}
+
+void TEditorDialog::watch(QWidget* field) {
+    field->installEventFilter(this);
+    m_fields.append(field);
+}
+
+void TEditorDialog::leaveFocusedField() {
+    QWidget* focused = focusWidget();
+    for (QWidget* field : std::as_const(m_fields))
+        if (focused && (field == focused || field->isAncestorOf(focused))) fieldLeftGuarded(field);
+}
+
+bool TEditorDialog::fieldLeftGuarded(QWidget* field) {
+    bool mayLeave = true;
+    guarded([&] { mayLeave = fieldLeft(field); });
+    return mayLeave;
+}
+
+QLineEdit* TEditorDialog::textField(int maxLength, int shownChars) {
+    auto* field = new QLineEdit(this);
+    if (maxLength > 0) field->setMaxLength(maxLength);
+    field->setValidator(new Cp1252Validator(field));
+    field->setFixedWidth(field->fontMetrics().averageCharWidth() * shownChars + 12);
+    return field;
+}
+
+QLayout* TEditorDialog::labelled(const QString& label, std::initializer_list<QWidget*> fields) {
+    auto* group = new QVBoxLayout;
+    group->setSpacing(2);
+    auto* caption = new QLabel(label);
+    caption->setBuddy(*fields.begin());
+    group->addWidget(caption);
+    auto* line = new QHBoxLayout;
+    for (QWidget* field : fields)
+        line->addWidget(field);
+    line->addStretch();
+    group->addLayout(line);
+    return group;
+}
+
+QLayout* TEditorDialog::sideBySide(std::initializer_list<QLayout*> groups) {
+    auto* line = new QHBoxLayout;
+    for (QLayout* group : groups)
+        line->addLayout(group);
+    line->addStretch();
+    return line;
+}
+
+QSpinBox* TEditorDialog::spinner(int minimum, int maximum, int start) {
+    auto* box = new QSpinBox(this);
+    box->setRange(minimum, maximum);
+    box->setValue(start);
+    if (auto* edit = box->findChild<QLineEdit*>()) edit->setReadOnly(true);
+    box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 40);
+    return box;
+}
+
+void TEditorDialog::fixSize() {
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TEditorDialog::guarded(const std::function<void()>& operation) {
+    try {
+        operation();
+    } catch (const RzvError& error) {
+        m_prompt.error(error.message());
+    }
+}
+
+void TEditorDialog::entryGone(const QString& what) {
+    hide();
+    m_prompt.notice(what + QStringLiteral(" ist nicht mehr vorhanden!\r\n") +
+                    QStringLiteral("Die Änderungen wurden nicht gespeichert."));
+}
+
+bool TEditorDialog::eventFilter(QObject* watched, QEvent* event) {
+    auto* field = qobject_cast<QWidget*>(watched);
+    if (!field || !m_fields.contains(field)) return QDialog::eventFilter(watched, event);
+    if (isTabKey(event)) {
+        if (!fieldLeftGuarded(field)) return true;
+        m_leftByKey = field;
+    } else if (event->type() == QEvent::FocusIn) {
+        m_leftByKey = nullptr;
+        if (movesWithinDialog(static_cast<QFocusEvent*>(event)))
+            guarded([&] { fieldEntered(field); });
+    } else if (event->type() == QEvent::FocusOut) {
+        const bool alreadyLeft = m_leftByKey == field;
+        m_leftByKey = nullptr;
+        if (!alreadyLeft && movesWithinDialog(static_cast<QFocusEvent*>(event)) && isVisible() &&
+            !fieldLeftGuarded(field))
+            QTimer::singleShot(0, field, [field] { field->setFocus(Qt::OtherFocusReason); });
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+TablesChangedNotice::~TablesChangedNotice() {
+    m_cup.notifyTablesChanged();
+}
+
+int readIntOr(const QString& text, int fallback) {
+    return readInt(text).value_or(fallback);
+}
+
+} // namespace rzv

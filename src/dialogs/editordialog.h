@@ -1,0 +1,95 @@
+#pragma once
+
+#include "cup/cellgrid.h"
+
+#include <QDialog>
+#include <QList>
+#include <functional>
+#include <initializer_list>
+
+class QLineEdit;
+class QSpinBox;
+
+namespace rzv {
+
+class Prompt;
+class TCupData;
+
+// What the editing dialogs share: the cup and the prompt they work with, a fixed size, fields
+// with an "entered" and a "left" event, and a handler boundary that reports stopped operations.
+//
+// Entering and leaving mean moving the focus between fields of the dialog (Tab, Backtab, mouse,
+// the program). Switching to another window and back is neither. Leaving by Tab is handled
+// before the focus moves, so a field may refuse to be left (the focus stays) and may ask a
+// question.
+class TEditorDialog : public QDialog {
+    Q_OBJECT
+public:
+    TEditorDialog(TCupData& cup, Prompt& prompt, QWidget* parent);
+
+protected:
+    TCupData& cup() { return m_cup; }
+    const TCupData& cup() const { return m_cup; }
+    Prompt& prompt() { return m_prompt; }
+
+    // Called when a watched field gets the focus.
+    virtual void fieldEntered(QWidget* field);
+    // Called when a watched field loses the focus; false keeps the focus in the field.
+    virtual bool fieldLeft(QWidget* field);
+    void watch(QWidget* field);
+    // Runs the leaving check of the field that has the focus, as a save must see checked text.
+    void leaveFocusedField();
+
+    // A single-line text field with a maximum length (0: none) taking only Windows-1252 text,
+    // wide enough for the given number of characters.
+    QLineEdit* textField(int maxLength, int shownChars);
+    // A spinner whose number is changed only by its buttons and arrow keys.
+    QSpinBox* spinner(int minimum, int maximum, int start);
+    // A field group: its label above, then the fields side by side (the label names the first).
+    static QLayout* labelled(const QString& label, std::initializer_list<QWidget*> fields);
+    // Groups side by side.
+    static QLayout* sideBySide(std::initializer_list<QLayout*> groups);
+    // Sets the fixed size once the layout is complete.
+    void fixSize();
+
+    // Runs an operation; an error that stops it is shown through the prompt.
+    void guarded(const std::function<void()>& operation);
+    // Tells that the entry this dialog was opened for no longer exists and hides the dialog.
+    void entryGone(const QString& what);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool fieldLeftGuarded(QWidget* field);
+
+    TCupData& m_cup;
+    Prompt& m_prompt;
+    QList<QWidget*> m_fields;
+    QWidget* m_leftByKey = nullptr;
+};
+
+// Tells the views that the tables changed when it goes out of scope, also when an ordering stops
+// with an error (the tables then keep the state reached so far).
+class TablesChangedNotice {
+public:
+    explicit TablesChangedNotice(TCupData& cup) : m_cup(cup) {}
+    ~TablesChangedNotice();
+    TablesChangedNotice(const TablesChangedNotice&) = delete;
+    TablesChangedNotice& operator=(const TablesChangedNotice&) = delete;
+
+private:
+    TCupData& m_cup;
+};
+
+// A stored number for a spinner; a text that does not read gives the fallback.
+int readIntOr(const QString& text, int fallback);
+
+// Finds a remembered row or column again; -1 when it no longer exists.
+inline int findRow(const TCellGrid& grid, TCellGrid::Id id) {
+    return id ? grid.findRow(id) : -1;
+}
+inline int findCol(const TCellGrid& grid, TCellGrid::Id id) {
+    return id ? grid.findCol(id) : -1;
+}
+
+} // namespace rzv

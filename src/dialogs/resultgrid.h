@@ -1,0 +1,38 @@
+#pragma once
+
+#include "cup/cellgrid.h"
+
+#include <QTableWidget>
+
+namespace rzv {
+
+struct TCupContent;
+
+// The participant editor's results: one row per race, a caption column and the result column.
+// Each row remembers its race by the identity of the race's result column in the participant
+// table, so results go back to the same races even when races were added, moved or removed
+// while the editor was open. Every result is normalised as soon as its cell is left.
+class ResultGrid : public QTableWidget {
+    Q_OBJECT
+public:
+    explicit ResultGrid(QWidget* parent = nullptr);
+
+    // One row per race of the cup, with the participant's stored results (row 0: none).
+    void fill(const TCupContent& cup, int participantRow);
+    void clearResults();
+    // Ends an open cell edit, normalising its text.
+    void commitEditing();
+    // `checkentry`: normalises the result of row r by its race's type.
+    void checkentry(int r);
+    // Writes the results into participant row T, each into its race's column, where that race
+    // still exists.
+    void store(TCellGrid& teil, int T) const;
+
+private:
+    void itemEdited(QTableWidgetItem* item);
+
+    const TCupContent* m_cup = nullptr;
+    bool m_normalising = false;
+};
+
+} // namespace rzv

@@ -1,0 +1,134 @@
+#include "dialogs/tbea_ag.h"
+
+#include "app/prompt.h"
+#include "cup/cupdata.h"
+#include "cup/ordering.h"
+
+#include <QBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+
+namespace rzv {
+
+namespace {
+const QString kAddCaption = QStringLiteral("Altersgruppe hinzufügen");
+const QString kEditCaption = QStringLiteral("Altersgruppe bearbeiten");
+} // namespace
+
+Tbea_ag::Tbea_ag(TCupData& cup, Prompt& prompt, QWidget* parent)
+    : TEditorDialog(cup, prompt, parent) {
+    setObjectName(QStringLiteral("bea_ag"));
+    m_weib = textField(9, 12);
+    m_weib->setObjectName(QStringLiteral("weib"));
+    m_mann = textField(9, 12);
+    m_mann->setObjectName(QStringLiteral("mann"));
+    m_alterW = spinner(1, 150, 20);
+    m_alterW->setObjectName(QStringLiteral("alterW"));
+    m_speichern = new QPushButton(QStringLiteral("Altersgruppe speichern"), this);
+    m_speichern->setObjectName(QStringLiteral("speichern"));
+    m_speichern->setAutoDefault(false);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(
+        labelled(QStringLiteral("Bezeichnungs dieser Altersgruppe (weiblich):"), {m_weib}));
+    layout->addLayout(
+        labelled(QStringLiteral("Bezeichnungs dieser Altersgruppe (männlich):"), {m_mann}));
+    layout->addLayout(labelled(QStringLiteral("Maximalalter dieser Altersgruppe:"), {m_alterW}));
+    layout->addWidget(m_speichern, 0, Qt::AlignRight);
+    fixSize();
+    setTabOrder(m_weib, m_mann);
+    setTabOrder(m_mann, m_alterW);
+    setTabOrder(m_alterW, m_speichern);
+
+    connect(m_speichern, &QPushButton::clicked, this,
+            [this] { guarded([this] { speichernClick(); }); });
+}
+
+void Tbea_ag::showAdd() {
+    setWindowTitle(kAddCaption);
+    m_editedGroup = 0;
+    show();
+    raise();
+    activateWindow();
+}
+
+void Tbea_ag::showEdit(int R) {
+    setWindowTitle(kEditCaption);
+    const TCellGrid& ag = cup().ag;
+    m_editedGroup = ag.rowId(R);
+    m_weib->setText(ag.cell(0, R));
+    m_mann->setText(ag.cell(1, R));
+    m_alterW->setValue(readIntOr(ag.cell(2, R), m_alterW->value()));
+    m_oldWeib = ag.cell(0, R);
+    m_oldMann = ag.cell(1, R);
+    show();
+    raise();
+    activateWindow();
+}
+
+void Tbea_ag::speichernClick() {
+    if (m_weib->text().isEmpty() || m_mann->text().isEmpty()) return;
+    if (windowTitle() == kAddCaption)
+        addGroup();
+    else
+        saveEditedGroup();
+}
+
+// Another group with the same female or male designation or the same maximum age.
+bool Tbea_ag::duplicates() const {
+    const TCellGrid& ag = cup().ag;
+    const QString alter = QString::number(m_alterW->value());
+    for (int row = 1; row < ag.rowCount(); ++row)
+        if (ag.cell(0, row) == m_weib->text() || ag.cell(1, row) == m_mann->text() ||
+            ag.cell(2, row) == alter)
+            return true;
+    return false;
+}
+
+void Tbea_ag::addGroup() {
+    if (duplicates()) {
+        prompt().notice(QStringLiteral("Es besteht eine Dopplung mit einer anderen Altersgruppe!"));
+        return;
+    }
+    TCupData& c = cup();
+    const int row = c.ag.rowCount();
+    c.ag.setRowCount(row + 1);
+    c.ag.setCell(0, row, m_weib->text());
+    c.ag.setCell(1, row, m_mann->text());
+    c.ag.setCell(2, row, QString::number(m_alterW->value()));
+    hide();
+    c.edit(1);
+    const TablesChangedNotice notice(c);
+    agsort(c.ag);
+}
+
+void Tbea_ag::saveEditedGroup() {
+    TCupData& c = cup();
+    const int R = findRow(c.ag, m_editedGroup);
+    if (R < 1) {
+        entryGone(QStringLiteral("Die bearbeitete Altersgruppe"));
+        return;
+    }
+    const QString weib = m_weib->text();
+    const QString mann = m_mann->text();
+    c.ag.setCell(0, R, weib);
+    c.ag.setCell(1, R, mann);
+    c.ag.setCell(2, R, QString::number(m_alterW->value()));
+    hide();
+    c.edit(1);
+    const TablesChangedNotice notice(c);
+    // The participants follow before the ordering, which may stop on a stored maximum age that
+    // does not read. A group equal to the old female designation takes the new female one, else
+    // one equal to the old male designation the new male one.
+    for (int row = 1; row < c.teil.rowCount(); ++row) {
+        const QString& group = c.teil.cell(kAltersgruppe, row);
+        if (group == m_oldWeib)
+            c.teil.setCell(kAltersgruppe, row, weib);
+        else if (group == m_oldMann)
+            c.teil.setCell(kAltersgruppe, row, mann);
+    }
+    agsort(c.ag);
+}
+
+} // namespace rzv

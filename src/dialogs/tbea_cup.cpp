@@ -1,0 +1,127 @@
+#include "dialogs/tbea_cup.h"
+
+#include "app/prompt.h"
+#include "cup/cupdata.h"
+#include "cup/notation.h"
+#include "cup/ordering.h"
+
+#include <QBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace rzv {
+
+namespace {
+const QString kAddCaption = QStringLiteral("Cup-Variation hinzufügen");
+const QString kEditCaption = QStringLiteral("Cup-Variation bearbeiten");
+} // namespace
+
+Tbea_cup::Tbea_cup(TCupData& cup, Prompt& prompt, QWidget* parent)
+    : TEditorDialog(cup, prompt, parent) {
+    setObjectName(QStringLiteral("bea_cup"));
+    m_name = textField(31, 31);
+    m_name->setObjectName(QStringLiteral("name"));
+    m_strecke = textField(31, 31);
+    m_strecke->setObjectName(QStringLiteral("strecke"));
+    m_zeit = textField(31, 31);
+    m_zeit->setObjectName(QStringLiteral("zeit"));
+    m_speichern = new QPushButton(QStringLiteral("Cup-Variation speichern"), this);
+    m_speichern->setObjectName(QStringLiteral("speichern"));
+    m_speichern->setAutoDefault(false);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(
+        labelled(QStringLiteral("Name des Veranstalters / austragenden Vereins:"), {m_name}));
+    layout->addLayout(
+        labelled(QStringLiteral("Strecke für Zeitlauflauf (in xxxxxm):"), {m_strecke}));
+    layout->addLayout(labelled(QStringLiteral("Zeit für Distanzlauf (in h:mm'ss,h\"):"), {m_zeit}));
+    layout->addWidget(m_speichern, 0, Qt::AlignRight);
+    fixSize();
+    setTabOrder(m_name, m_strecke);
+    setTabOrder(m_strecke, m_zeit);
+    setTabOrder(m_zeit, m_speichern);
+
+    watch(m_strecke);
+    watch(m_zeit);
+    connect(m_speichern, &QPushButton::clicked, this,
+            [this] { guarded([this] { speichernClick(); }); });
+}
+
+void Tbea_cup::showAdd() {
+    setWindowTitle(kAddCaption);
+    m_editedVariation = 0;
+    show();
+    raise();
+    activateWindow();
+}
+
+void Tbea_cup::showEdit(int R) {
+    setWindowTitle(kEditCaption);
+    const TCellGrid& cv = cup().cv;
+    m_editedVariation = cv.rowId(R);
+    m_name->setText(cv.cell(0, R));
+    m_strecke->setText(cv.cell(1, R));
+    m_zeit->setText(cv.cell(2, R));
+    m_oldName = cv.cell(0, R);
+    show();
+    raise();
+    activateWindow();
+}
+
+bool Tbea_cup::fieldLeft(QWidget* field) {
+    if (field == m_strecke) m_strecke->setText(checkdist(m_strecke->text()));
+    if (field == m_zeit) m_zeit->setText(checktime(m_zeit->text()));
+    return true;
+}
+
+void Tbea_cup::speichernClick() {
+    leaveFocusedField();
+    if (m_name->text().isEmpty() || m_strecke->text().isEmpty() || m_zeit->text().isEmpty()) return;
+    if (windowTitle() == kAddCaption)
+        addVariation();
+    else
+        saveEditedVariation();
+}
+
+void Tbea_cup::addVariation() {
+    TCupData& c = cup();
+    // The first cup variation turns the races into cup races, whose times and distances are
+    // those of the variations.
+    if (!c.hasCupVariations() && c.raceCount() > 0) {
+        if (!prompt().ask(QStringLiteral("Es sind bereits Läufe eingetragen!\n\r") +
+                          QStringLiteral("Sollen die Zeit/Distanz-Eintragungen gelöscht werden!")))
+            return;
+        for (int k = 1; k <= c.raceCount(); ++k)
+            c.laufe.setCell(k, kCuplauf, QString());
+    }
+    const int row = c.cv.rowCount();
+    c.cv.setRowCount(row + 1);
+    c.cv.setCell(0, row, m_name->text());
+    c.cv.setCell(1, row, m_strecke->text());
+    c.cv.setCell(2, row, m_zeit->text());
+    hide();
+    c.edit(1);
+    const TablesChangedNotice notice(c);
+    cvsort(c.cv);
+}
+
+void Tbea_cup::saveEditedVariation() {
+    TCupData& c = cup();
+    const int R = findRow(c.cv, m_editedVariation);
+    if (R < 1) {
+        entryGone(QStringLiteral("Die bearbeitete Cup-Variation"));
+        return;
+    }
+    const QString name = m_name->text();
+    c.cv.setCell(0, R, name);
+    c.cv.setCell(1, R, m_strecke->text());
+    c.cv.setCell(2, R, m_zeit->text());
+    hide();
+    c.edit(1);
+    const TablesChangedNotice notice(c);
+    for (int row = 1; row < c.teil.rowCount(); ++row)
+        if (c.teil.cell(kCup, row) == m_oldName) c.teil.setCell(kCup, row, name);
+    cvsort(c.cv);
+}
+
+} // namespace rzv

@@ -1,0 +1,54 @@
+#include "dialogs/tbea_pv.h"
+
+#include "cup/cupdata.h"
+#include "cup/notation.h"
+#include "cup/ordering.h"
+
+#include <QBoxLayout>
+#include <QPushButton>
+#include <QSpinBox>
+
+namespace rzv {
+
+Tbea_pv::Tbea_pv(TCupData& cup, Prompt& prompt, QWidget* parent)
+    : TEditorDialog(cup, prompt, parent) {
+    setObjectName(QStringLiteral("bea_pv"));
+    setWindowTitle(QStringLiteral("Punktezahl hinzufügen"));
+    m_pzW = spinner(1, 1000, 1);
+    m_pzW->setObjectName(QStringLiteral("pzW"));
+    m_hinzufugen = new QPushButton(QStringLiteral("Hinzufügen"), this);
+    m_hinzufugen->setObjectName(QStringLiteral("hinzufugen"));
+    m_hinzufugen->setAutoDefault(false);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(labelled(QStringLiteral("Punktezahl:"), {m_pzW, m_hinzufugen}));
+    fixSize();
+    setTabOrder(m_pzW, m_hinzufugen);
+
+    connect(m_hinzufugen, &QPushButton::clicked, this,
+            [this] { guarded([this] { hinzufugenClick(); }); });
+}
+
+void Tbea_pv::showAdd() {
+    show();
+    raise();
+    activateWindow();
+}
+
+void Tbea_pv::hinzufugenClick() {
+    TCupData& c = cup();
+    const int points = m_pzW->value();
+    bool present = false;
+    for (int row = 1; row < c.pv.rowCount(); ++row)
+        if (toInt(c.pv.cell(1, row)) == points) present = true;
+    if (!present) {
+        const int row = c.pv.rowCount();
+        c.pv.setRowCount(row + 1);
+        c.pv.setCell(1, row, QString::number(points));
+        c.edit(1);
+    }
+    const TablesChangedNotice notice(c);
+    pvsort(c.pv);
+}
+
+} // namespace rzv

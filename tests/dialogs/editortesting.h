@@ -1,0 +1,79 @@
+#pragma once
+
+#include "cup/cupdata.h"
+#include "cup/ordering.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QWidget>
+#include <initializer_list>
+
+namespace rzv::test {
+
+// A race typed straight into the tables, as the race editor stores it.
+inline void addRace(TCupContent& cup, const QString& date, const QString& type = kZeitlauf,
+                    const QString& zeitdistanz = QStringLiteral("5000m")) {
+    const int k = cup.laufe.colCount();
+    cup.laufe.setColCount(k + 1);
+    cup.laufe.setCell(k, kLauftyp, type);
+    cup.laufe.setCell(k, kDatum, date);
+    cup.laufe.setCell(k, kCuplauf, zeitdistanz);
+    const int column = cup.teil.colCount();
+    cup.teil.setColCount(column + 1);
+    cup.teil.setCell(column, 0, date);
+    laufesort(cup.laufe, cup.teil);
+}
+
+// A participant with results in races 1, 2, ... in table order; returns its row.
+inline int addParticipant(TCupContent& cup, const QStringList& fixed,
+                          std::initializer_list<QString> results = {}) {
+    const int row = cup.teil.rowCount();
+    cup.teil.setRowCount(row + 1);
+    for (int c = 0; c < fixed.size(); ++c)
+        cup.teil.setCell(c, row, fixed[c]);
+    int k = 1;
+    for (const QString& result : results)
+        cup.teil.setCell(resultColumn(k++), row, result);
+    return row;
+}
+
+inline QStringList person(const QString& name, const QString& vorname, const QString& ges,
+                          const QString& ag, const QString& sn,
+                          const QString& cupName = QString()) {
+    return {name, vorname, QStringLiteral("01.01.1970"), ges, QStringLiteral("LG Lauf"), ag,
+            sn,   cupName};
+}
+
+// The user's keys go to whichever widget has the focus.
+inline QWidget* focused() {
+    return QApplication::focusWidget();
+}
+inline void typeText(const QString& text) {
+    for (const QChar ch : text)
+        QTest::sendKeyEvent(QTest::Click, focused(), Qt::Key_unknown, QString(ch), Qt::NoModifier);
+}
+inline void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(focused(), k, modifiers);
+}
+inline void tab(int times = 1) {
+    for (int i = 0; i < times; ++i)
+        key(Qt::Key_Tab);
+}
+// Selects everything in the focused field and types over it.
+inline void retype(const QString& text) {
+    key(Qt::Key_A, Qt::ControlModifier);
+    key(Qt::Key_Delete);
+    typeText(text);
+}
+
+template <typename Dialog> bool activate(Dialog& dialog) {
+    dialog.activateWindow();
+    return QTest::qWaitForWindowActive(&dialog);
+}
+
+// Keeps a picture of a dialog for a person to look at.
+inline void keepScreenshot(QWidget& dialog, const QString& name) {
+    dialog.grab().save(QStringLiteral(RZV_BINARY_DIR "/screens-") + name + QStringLiteral(".png"));
+}
+
+} // namespace rzv::test
