@@ -4,6 +4,9 @@
 #include "cup/notation.h"
 #include "cup/ordering.h"
 
+#include <map>
+#include <vector>
+
 namespace rzv {
 
 namespace {
@@ -17,27 +20,46 @@ struct RaceGroup {
 
 using PlacedMember = std::function<void(int row, int place, const RaceGroup& group)>;
 
-// Walks the members of one group in table order; members with a result get consecutive places
-// (equal results too, in the order of the table), the others none.
-void placeGroup(const TCupContent& cup, int race, const RaceGroup& group, bool withVariations,
+// The rows of each group in table order, found in one pass: keyed by age-group label and, with
+// cup variations, the variation's name.
+class GroupRows {
+public:
+    GroupRows(const TCellGrid& teil, bool withVariations) : m_withVariations(withVariations) {
+        for (int row = 1; row < teil.rowCount(); ++row)
+            m_rows[key(teil.cell(kAltersgruppe, row), teil.cell(kCup, row))].push_back(row);
+    }
+    const std::vector<int>& of(const RaceGroup& group) const {
+        static const std::vector<int> none;
+        const auto found = m_rows.find(key(group.label, group.variation));
+        return found == m_rows.end() ? none : found->second;
+    }
+
+private:
+    std::pair<QString, QString> key(const QString& label, const QString& variation) const {
+        return {label, m_withVariations ? variation : QString()};
+    }
+    bool m_withVariations;
+    std::map<std::pair<QString, QString>, std::vector<int>> m_rows;
+};
+
+// Members with a result get consecutive places in table order (equal results too), the others
+// none.
+void placeGroup(const TCupContent& cup, int race, const GroupRows& rows, const RaceGroup& group,
                 const PlacedMember& placed) {
-    const TCellGrid& teil = cup.teil;
     int place = 1;
-    for (int row = 1; row < teil.rowCount(); ++row) {
-        if (teil.cell(kAltersgruppe, row) != group.label) continue;
-        if (withVariations && teil.cell(kCup, row) != group.variation) continue;
-        const QString& result = teil.cell(resultColumn(race), row);
+    for (const int row : rows.of(group)) {
+        const QString& result = cup.teil.cell(resultColumn(race), row);
         if (result.isEmpty() || isResultCode(result)) continue;
         placed(row, place++, group);
     }
 }
 
-void placeAgeGroups(const TCupContent& cup, int race, RaceGroup group, bool withVariations,
+void placeAgeGroups(const TCupContent& cup, int race, const GroupRows& rows, RaceGroup group,
                     const PlacedMember& placed) {
     for (int r = 1; r < cup.ag.rowCount(); ++r) {
         for (int column : {0, 1}) {
             group.label = cup.ag.cell(column, r);
-            placeGroup(cup, race, group, withVariations, placed);
+            placeGroup(cup, race, rows, group, placed);
         }
     }
 }
@@ -46,14 +68,15 @@ void placeAgeGroups(const TCupContent& cup, int race, RaceGroup group, bool with
 // the women and then the men.
 void placeRace(const TCupContent& cup, int race, const PrintVariationQuestion& printVariation,
                const PlacedMember& placed) {
+    const GroupRows rows(cup.teil, cup.hasCupVariations());
     if (!cup.hasCupVariations()) {
-        placeAgeGroups(cup, race, RaceGroup(), false, placed);
+        placeAgeGroups(cup, race, rows, RaceGroup(), placed);
         return;
     }
     for (int v = 1; v < cup.cv.rowCount(); ++v) {
         const RaceGroup group{QString(), cup.cv.cell(0, v), cup.cv.cell(1, v)};
         if (printVariation && !printVariation(group.variation)) continue;
-        placeAgeGroups(cup, race, group, true, placed);
+        placeAgeGroups(cup, race, rows, group, placed);
     }
 }
 
