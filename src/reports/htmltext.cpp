@@ -24,13 +24,13 @@ QString escapeMarkup(const QString& text) {
     return out;
 }
 
+// The address is looked for as it stands after escaping, where the text has already been made safe.
 void linkWebAddress(QString& text) {
-    const QString& address = kWebAdresse;
+    const QString address = htmlText(kWebAdresse);
     const qsizetype at = text.indexOf(address);
     if (at < 0) return;
     text.insert(at + address.size(), QStringLiteral("</a>"));
-    text.insert(at,
-                QStringLiteral("<a href=\"%1\" target=\"_blank\">").arg(htmlAttribute(address)));
+    text.insert(at, QStringLiteral("<a href=\"%1\" target=\"_blank\">").arg(address));
 }
 
 void linkRulesToTop(QString& text) {
