@@ -12,7 +12,9 @@
 
 namespace rzv {
 
-bool istGueltig(const QString& result) { return !result.isEmpty() && !isResultCode(result); }
+bool istGueltig(const QString& result) {
+    return !result.isEmpty() && !isResultCode(result);
+}
 
 bool istBesser(const TCupContent& cup, int k, const QString& a, const QString& b) {
     return teilcmp(cup, -1, resultColumn(k), a, b, 0, 0);
@@ -78,14 +80,17 @@ void platziereGruppe(std::vector<Zeilenschluessel>& gruppe, const TCupContent& c
     }
     if (unlesbar && leistungen >= 2) throw conversionError(unlesbar->unlesbar);
 
-    std::sort(gruppe.begin(), gruppe.end(), [](const Zeilenschluessel& x, const Zeilenschluessel& y) {
-        return x.schluessel < y.schluessel;
-    });
+    std::sort(gruppe.begin(), gruppe.end(),
+              [](const Zeilenschluessel& x, const Zeilenschluessel& y) {
+                  return x.schluessel < y.schluessel;
+              });
     int platz = 1;
     for (size_t n = 0; n < gruppe.size(); ++n) {
-        if (n > 0 && !(gruppe[n].schluessel == gruppe[n - 1].schluessel)) platz = static_cast<int>(n) + 1;
+        if (n > 0 && !(gruppe[n].schluessel == gruppe[n - 1].schluessel))
+            platz = static_cast<int>(n) + 1;
         const int zeile = gruppe[n].zeile;
-        if (istGueltig(cup.teil.cell(resultColumn(k), zeile))) plaetze[static_cast<size_t>(zeile)] = platz;
+        if (istGueltig(cup.teil.cell(resultColumn(k), zeile)))
+            plaetze[static_cast<size_t>(zeile)] = platz;
     }
 }
 
@@ -95,7 +100,8 @@ int laufplatz(const TCupContent& cup, int k, int i) {
     const QString& own = cup.teil.cell(resultColumn(k), i);
     int platz = 1;
     for (int j = 1; j < cup.teil.rowCount(); ++j) {
-        if (j != i && gleicheGruppe(cup, i, j) && istBesser(cup, k, own, cup.teil.cell(resultColumn(k), j)))
+        if (j != i && gleicheGruppe(cup, i, j) &&
+            istBesser(cup, k, own, cup.teil.cell(resultColumn(k), j)))
             ++platz;
     }
     return platz;
@@ -114,7 +120,8 @@ Laufplaetze::Laufplaetze(const TCupContent& cup, int k) {
     };
     QHash<std::pair<QString, QString>, Gruppe> gruppen;
     for (int row = 1; row < teil.rowCount(); ++row) {
-        Gruppe& gruppe = gruppen[{teil.cell(kAltersgruppe, row), mitCup ? teil.cell(kCup, row) : QString()}];
+        Gruppe& gruppe =
+            gruppen[{teil.cell(kAltersgruppe, row), mitCup ? teil.cell(kCup, row) : QString()}];
         const QString& cell = teil.cell(resultColumn(k), row);
         gruppe.zeilen.push_back(schluesselVon(cell, zeitlauf, row));
         gruppe.hatGueltige = gruppe.hatGueltige || istGueltig(cell);

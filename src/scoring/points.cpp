@@ -20,7 +20,8 @@ int bonussummand(const TCupContent& cup, int k) {
 }
 
 long long laufwertung(const TCupContent& cup, int k, int h) {
-    return static_cast<long long>(punkteFuerPlatz(cup, h)) * bonusfaktor(cup, k) + bonussummand(cup, k);
+    return static_cast<long long>(punkteFuerPlatz(cup, h)) * bonusfaktor(cup, k) +
+           bonussummand(cup, k);
 }
 
 } // namespace rzv

@@ -37,8 +37,8 @@ QString BerechneMps(const QString& x, const QString& y) {
     // Tenths of a metre per second from whole numbers, so that 3.05 rounds up as written.
     const long long zaehler = static_cast<long long>(*meter) * 100;
     const long long betrag = (2 * std::llabs(zaehler) + *zehntel) / (2 * *zehntel);
-    const QString text = QString::number(betrag / 10) + u',' + QString::number(betrag % 10) +
-                         QStringLiteral(" m/s");
+    const QString text =
+        QString::number(betrag / 10) + u',' + QString::number(betrag % 10) + QStringLiteral(" m/s");
     return zaehler < 0 && betrag > 0 ? u'-' + text : text;
 }
 

@@ -22,7 +22,8 @@ long long summe(std::vector<long long>& wertungen, int min, int max) {
     std::partial_sort(wertungen.begin(), wertungen.begin() + static_cast<std::ptrdiff_t>(gezaehlt),
                       wertungen.end(), std::greater<>());
     long long total = 0;
-    for (size_t n = 0; n < gezaehlt; ++n) total += wertungen[n];
+    for (size_t n = 0; n < gezaehlt; ++n)
+        total += wertungen[n];
     return total;
 }
 
@@ -47,16 +48,23 @@ void fuelle(TCupContent& cup, int n) {
 
 } // namespace
 
-int platzSpalte(const TCupContent& cup) { return cup.teil.colCount() - 3; }
-int teilnahmenSpalte(const TCupContent& cup) { return cup.teil.colCount() - 2; }
-int summenSpalte(const TCupContent& cup) { return cup.teil.colCount() - 1; }
+int platzSpalte(const TCupContent& cup) {
+    return cup.teil.colCount() - 3;
+}
+int teilnahmenSpalte(const TCupContent& cup) {
+    return cup.teil.colCount() - 2;
+}
+int summenSpalte(const TCupContent& cup) {
+    return cup.teil.colCount() - 1;
+}
 
 void gesamt_berechnen(TCupContent& cup, int n) {
     TCellGrid& teil = cup.teil;
     teil.setColCount(teil.colCount() + kArbeitsspalten);
     try {
         for (int i = 1; i < teil.rowCount(); ++i)
-            for (int c = platzSpalte(cup); c < teil.colCount(); ++c) teil.setCell(c, i, QStringLiteral("0"));
+            for (int c = platzSpalte(cup); c < teil.colCount(); ++c)
+                teil.setCell(c, i, QStringLiteral("0"));
         fuelle(cup, n);
         teilsort(cup, -1, kName);
         teilsort(cup, -1, summenSpalte(cup));
@@ -71,8 +79,12 @@ void gesamt_reset(TCupContent& cup) {
     teil.setColCount(std::max(teil.colCount() - kArbeitsspalten, 0));
 }
 
-Gesamtstand::Gesamtstand(TCupContent& cup, int n) : m_cup(cup) { gesamt_berechnen(cup, n); }
+Gesamtstand::Gesamtstand(TCupContent& cup, int n) : m_cup(cup) {
+    gesamt_berechnen(cup, n);
+}
 
-Gesamtstand::~Gesamtstand() { gesamt_reset(m_cup); }
+Gesamtstand::~Gesamtstand() {
+    gesamt_reset(m_cup);
+}
 
 } // namespace rzv

@@ -115,10 +115,11 @@ private Q_SLOTS:
                 const int k = t.race(type, kTag);
                 for (int n = 0; n < 300; ++n) {
                     const int pick = random.bounded(12);
-                    const QString result = pick < 8 ? QString::number(9990 + random.bounded(12)) + u'm'
-                                                    : odd[random.bounded(odd.size())];
-                    t.person(QString::number(n), "x", groups[random.bounded(groups.size())], {result},
-                             cups[random.bounded(cups.size())]);
+                    const QString result = pick < 8
+                                               ? QString::number(9990 + random.bounded(12)) + u'm'
+                                               : odd[random.bounded(odd.size())];
+                    t.person(QString::number(n), "x", groups[random.bounded(groups.size())],
+                             {result}, cups[random.bounded(cups.size())]);
                 }
                 compareWithLiteralCount(t.cup, k);
             }
@@ -147,14 +148,16 @@ private Q_SLOTS:
             Laufplaetze(t.cup, k);
             QFAIL("no error");
         } catch (const RzvError& error) {
-            QCOMPARE(error.message(), QStringLiteral("'99999999999' ist kein gültiger Integerwert"));
+            QCOMPARE(error.message(),
+                     QStringLiteral("'99999999999' ist kein gültiger Integerwert"));
         }
     }
 
     void pointsWithBonus() {
         TestCup t(false);
         const int plain = t.race(kZeitlauf, kTag);
-        const int bonus = t.race(kZeitlauf, kTag, QString(), QStringLiteral("2"), QStringLiteral("5"));
+        const int bonus =
+            t.race(kZeitlauf, kTag, QString(), QStringLiteral("2"), QStringLiteral("5"));
         QCOMPARE(punkteFuerPlatz(t.cup, 1), 20);
         QCOMPARE(punkteFuerPlatz(t.cup, 20), 1);
         QCOMPARE(punkteFuerPlatz(t.cup, 21), 0);
@@ -182,16 +185,25 @@ private Q_SLOTS:
         QTest::addColumn<QString>("y");
         QTest::addColumn<QString>("expected");
         QTest::newRow("10 km in 40 min") << "10000m" << zeit(40, 0, 0) << "4,2 m/s";
-        QTest::newRow("time first") << zeit(40, 0, 0) << "10000m" << "4,2 m/s";
+        QTest::newRow("time first") << zeit(40, 0, 0) << "10000m"
+                                    << "4,2 m/s";
         QTest::newRow("half rounds up") << "5490m" << zeit(30, 0, 0) << "3,1 m/s";
         QTest::newRow("just below half") << "5489m" << zeit(30, 0, 0) << "3,0 m/s";
-        QTest::newRow("hours") << "42195m" << "2:59'59,9\"" << "3,9 m/s";
-        QTest::newRow("tenths count") << "100m" << "0:00'09,9\"" << "10,1 m/s";
+        QTest::newRow("hours") << "42195m"
+                               << "2:59'59,9\""
+                               << "3,9 m/s";
+        QTest::newRow("tenths count") << "100m"
+                                      << "0:00'09,9\""
+                                      << "10,1 m/s";
         QTest::newRow("no parameter") << "" << zeit(40, 0, 0) << "---";
         QTest::newRow("zero time") << "10000m" << zeit(0, 0, 0) << "---";
-        QTest::newRow("not a time") << "10000m" << "abc\"" << "---";
+        QTest::newRow("not a time") << "10000m"
+                                    << "abc\""
+                                    << "---";
         QTest::newRow("not a distance") << "zehnm" << zeit(40, 0, 0) << "---";
-        QTest::newRow("both empty") << "" << "" << "---";
+        QTest::newRow("both empty") << ""
+                                    << ""
+                                    << "---";
     }
     void speed() {
         QFETCH(QString, x);

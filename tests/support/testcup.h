@@ -40,10 +40,18 @@ struct TestCup {
         const int row = cup.teil.rowCount();
         cup.teil.setRowCount(row + 1);
         const bool female = ageGroup.startsWith(u'W') || ageGroup.startsWith(u'F');
-        const QStringList fixed{name, vorname, birth, female ? QStringLiteral("weiblich") : QStringLiteral("männlich"),
-                                club, ageGroup, QString::number(row).rightJustified(3, u'0'), cupVariation};
-        for (int c = 0; c < fixed.size(); ++c) cup.teil.setCell(c, row, fixed[c]);
-        for (int k = 0; k < results.size(); ++k) cup.teil.setCell(resultColumn(k + 1), row, results[k]);
+        const QStringList fixed{name,
+                                vorname,
+                                birth,
+                                female ? QStringLiteral("weiblich") : QStringLiteral("männlich"),
+                                club,
+                                ageGroup,
+                                QString::number(row).rightJustified(3, u'0'),
+                                cupVariation};
+        for (int c = 0; c < fixed.size(); ++c)
+            cup.teil.setCell(c, row, fixed[c]);
+        for (int k = 0; k < results.size(); ++k)
+            cup.teil.setCell(resultColumn(k + 1), row, results[k]);
         return row;
     }
 

@@ -1,0 +1,63 @@
+#include "reports/laufergebnis.h"
+
+#include "cup/notation.h"
+#include "cup/ordering.h"
+#include "reports/groups.h"
+#include "reports/sheet.h"
+#include "scoring/runningplace.h"
+
+namespace rzv {
+
+namespace {
+
+QString spaltenkopf() {
+    return linksbuendig(QStringLiteral("Pos."), 5) +
+           linksbuendig(QStringLiteral("Name, Vorname"), 36) +
+           linksbuendig(QStringLiteral("Verein"), 30) +
+           rechtsbuendig(QStringLiteral("Ergebnis"), 11);
+}
+
+QString ergebniszeile(const TCellGrid& teil, int row, const QString& ergebnis, int platz) {
+    return platzfeld(platz) + linksbuendig(namensfeld(teil, row), 36) +
+           linksbuendig(teil.cell(kVerein, row), 30) +
+           rechtsbuendig(platz > 0 ? ergebnis : abk2text(ergebnis), 11);
+}
+
+} // namespace
+
+void ausgabe_laufergebnis(Ausgabe& ausgabe, TCupContent& cup, int k) {
+    ausgabe.clear();
+    const int spalte = resultColumn(k);
+    teilsort(cup, -1, kName);
+    teilsort(cup, -1, spalte);
+    berichtskopf(ausgabe, cup);
+    ausgabe.p(kSchwarz, Stil::fett, 12,
+              QStringLiteral("Ergebnisse vom ") + cup.laufe.cell(k, kDatum));
+    ausgabe.p(kSchwarz, Stil::fett, 12,
+              QStringLiteral("Lauf ") + cup.laufe.cell(k, kLaufnummer) + QStringLiteral(" - ") +
+                  cup.laufe.cell(k, kLauftyp));
+
+    const TCellGrid& teil = cup.teil;
+    const Gruppenindex index(cup, [&](int row) { return !teil.cell(spalte, row).isEmpty(); });
+    const bool zeitlauf = cup.laufe.cell(k, kLauftyp) == kZeitlauf;
+    Gruppenlayout layout;
+    layout.spaltenkopf = spaltenkopf();
+    layout.cupTitel = [&](int v) {
+        return QStringLiteral("Ergebnisse im ") + cup.cv.cell(0, v) + QStringLiteral(" (") +
+               cup.cv.cell(zeitlauf ? 1 : 2, v) + u')';
+    };
+    layout.liste = [&](const QString& bezeichnung, const QString& cupVariation) {
+        const std::vector<int>& zeilen = index.zeilen(bezeichnung, cupVariation);
+        LaufenderPlatz platzierung;
+        for (int row : zeilen) {
+            const QString& ergebnis = teil.cell(spalte, row);
+            ausgabe.p(kSchwarz, Stil::normal, 9,
+                      ergebniszeile(teil, row, ergebnis, platzierung.naechster(ergebnis)));
+        }
+        return static_cast<int>(zeilen.size());
+    };
+    schreibeGruppen(ausgabe, cup, layout);
+    berichtsfuss(ausgabe);
+}
+
+} // namespace rzv
