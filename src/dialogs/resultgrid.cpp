@@ -5,6 +5,8 @@
 
 #include <QHeaderView>
 
+#include <algorithm>
+
 namespace rzv {
 
 namespace {
@@ -29,7 +31,7 @@ ResultGrid::ResultGrid(QWidget* parent) : QTableWidget(parent) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::AllEditTriggers);
+    setEditTriggers(DoubleClicked | SelectedClicked | EditKeyPressed | AnyKeyPressed);
     setTabKeyNavigation(false);
     setToolTip(QStringLiteral("Werte a la "));
     connect(this, &QTableWidget::itemChanged, this, &ResultGrid::itemEdited);
@@ -42,7 +44,7 @@ void ResultGrid::fill(const TCupContent& cup, int participantRow) {
     setRowCount(0);
     setColumnCount(races > 0 ? 2 : 0);
     if (races == 0) return;
-    setColumnWidth(0, 98);
+    setColumnWidth(0, captionWidth());
     setColumnWidth(1, 70);
     setRowCount(races);
     const QSignalBlocker quiet(this);
@@ -58,6 +60,10 @@ void ResultGrid::fill(const TCupContent& cup, int participantRow) {
         setItem(k - 1, 1, new QTableWidgetItem(stored));
     }
     setCurrentCell(0, 1);
+}
+
+int ResultGrid::captionWidth() const {
+    return std::max(98, fontMetrics().horizontalAdvance(QStringLiteral("99) 99.99.9999 (ZL)")) + 8);
 }
 
 void ResultGrid::clearResults() {

@@ -17,6 +17,9 @@ class ResultGrid : public QTableWidget {
 public:
     explicit ResultGrid(QWidget* parent = nullptr);
 
+    // Width of the caption column: 98 pixels, or what a caption needs in a larger font.
+    int captionWidth() const;
+
     // One row per race of the cup, with the participant's stored results (row 0: none).
     void fill(const TCupContent& cup, int participantRow);
     void clearResults();

@@ -57,7 +57,8 @@ Tbea_teil::Tbea_teil(TCupData& cup, Prompt& prompt, QWidget* parent)
     m_sn->setObjectName(QStringLiteral("sn"));
     m_erg = new ResultGrid(this);
     m_erg->setObjectName(QStringLiteral("erg"));
-    m_erg->setFixedSize(98 + 70 + m_erg->verticalScrollBar()->sizeHint().width() +
+    m_erg->setFixedSize(m_erg->captionWidth() + 70 +
+                            m_erg->verticalScrollBar()->sizeHint().width() +
                             2 * m_erg->frameWidth(),
                         10 * 18 + 2 * m_erg->frameWidth());
     m_speichern = new QPushButton(QStringLiteral("Teilnehmerdaten speichern"), this);
@@ -92,7 +93,10 @@ void Tbea_teil::buildLayout() {
     auto* columns = new QHBoxLayout(this);
     columns->addLayout(person);
     columns->addSpacing(12);
-    columns->addLayout(labelled(QStringLiteral("Laufergebnisse:"), {m_erg}));
+    auto* results = new QVBoxLayout;
+    results->addLayout(labelled(QStringLiteral("Laufergebnisse:"), {m_erg}));
+    results->addStretch();
+    columns->addLayout(results);
 
     const QList<QWidget*> order{m_name, m_vorname, m_geb, m_ges, m_vereinS,  m_verein,
                                 m_alt,  m_cup,     m_sn,  m_erg, m_speichern};
