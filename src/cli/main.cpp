@@ -4,7 +4,7 @@
 
 #include "cup/errors.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <cstdio>
 #include <iterator>
 
@@ -15,6 +15,10 @@ namespace {
 const Command kCommands[] = {
     {"new", "rzv new OUT                          save a new cup (the defaults of a new cup)", runNew},
     {"resave", "rzv resave FILE OUT                  load FILE and save it to OUT", runResave},
+    {"report",
+     "rzv report race FILE K | standings FILE N | participant FILE SN | all FILE\n"
+     "      report options: --pdf OUT  print the sheet into a PDF file (else its lines are listed)",
+     runReport},
 };
 
 QString usageText() {
@@ -66,7 +70,26 @@ int run(QStringList args) {
 
 } // namespace rzv::cli
 
+namespace {
+
+// Printing into a PDF and drawing certificates need the GUI layer (no window is ever shown); the
+// other commands run without it, so that nothing but their own messages reach standard error.
+bool needsGui(const QStringList& args) {
+    return args.value(0) == u"certificates" || args.contains(QStringLiteral("--pdf"));
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
-    return rzv::cli::run(QCoreApplication::arguments().mid(1));
+    // The arguments are read before the application object takes out the options it knows
+    // itself (such as --style).
+    QStringList args;
+    for (int i = 1; i < argc; ++i) args.append(QString::fromLocal8Bit(argv[i]));
+    if (!needsGui(args)) {
+        QCoreApplication app(argc, argv);
+        return rzv::cli::run(args);
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    return rzv::cli::run(args);
 }

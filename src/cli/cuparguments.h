@@ -1,0 +1,18 @@
+#pragma once
+
+#include "cup/cupdata.h"
+
+#include <QString>
+
+namespace rzv::cli {
+
+// A race number K given on the command line: 1 to the number of races of the cup.
+int raceNumber(const QString& text, const TCupContent& cup);
+
+// A start number as it is typed: "7" stands for "007".
+QString startNumber(const QString& text);
+
+// The participant row with the start number given on the command line.
+int participantRow(const TCupContent& cup, const QString& text);
+
+} // namespace rzv::cli

@@ -1,0 +1,151 @@
+// The rzv tool's report commands, run as a user runs them on a saved cup.
+#include "cup/cupfile.h"
+#include "testcup.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace rzv;
+
+namespace {
+
+struct Run {
+    int exitCode;
+    QString out;
+    QString err;
+};
+
+Run runRzv(const QStringList& args) {
+    QProcess process;
+    process.start(QStringLiteral(RZV_BINARY_DIR "/src/cli/rzv"), args);
+    process.waitForFinished(60000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The lines of a report, with the creation time of the foot made fixed.
+QStringList reportLines(const QString& out) {
+    QString text = out;
+    text.replace(QRegularExpression(
+                     QStringLiteral("am : \\d\\d\\.\\d\\d\\.\\d{4} um \\d\\d:\\d\\d:\\d\\d\\.")),
+                 QStringLiteral("am : TT.MM.JJJJ um hh:mm:ss."));
+    return text.split(u'\n');
+}
+
+const QStringList kFoot{" ",
+                        QString(82, u'='),
+                        "Statistik erstellt am : TT.MM.JJJJ um hh:mm:ss.",
+                        "                        Erstellt mit Rundenzeitverwalter",
+                        "                        https://rundenzeitverwalter.example.org",
+                        ""};
+
+} // namespace
+
+class TestRzvReport : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString m_cup;
+
+private Q_SLOTS:
+    void initTestCase() {
+        test::TestCup t(false);
+        t.race(kZeitlauf, "05.01.2026", "10000m");
+        t.race(kZeitlauf, "12.01.2026", "10000m");
+        t.person("Zorn", "Eva", "F30", {"0:41'00,0\"", "0:40'00,0\""});
+        t.person("Adler", "Ute", "F30", {"0:40'00,0\"", ""});
+        TCupData cup;
+        static_cast<TCupContent&>(cup) = t.cup;
+        cup.min = 1;
+        cup.max = 2;
+        m_cup = m_dir.filePath(QStringLiteral("cup.rz3"));
+        cup.fileName = m_cup;
+        speichern(cup);
+    }
+
+    void raceResults() {
+        const QByteArray before = contents(m_cup);
+        const Run run = runRzv({"report", "race", m_cup, "1"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(reportLines(run.out),
+                 QStringList({"LG Süd", "Winterlaufcup 2026", " ", "Ergebnisse vom 05.01.2026",
+                              "Lauf 1 - Zeitlauf (fixe Distanz)", " ",
+                              "Pos. Name, Vorname                       Verein                     "
+                              "      Ergebnis",
+                              " ", "Altergruppe F30 (29-39)",
+                              "  1. Adler, Ute ('84)                    TV Nord                    "
+                              "    0:40'00,0\"",
+                              "  2. Zorn, Eva ('84)                     TV Nord                    "
+                              "    0:41'00,0\""}) +
+                     kFoot);
+        QCOMPARE(contents(m_cup), before);
+    }
+
+    void standings() {
+        const Run run = runRzv({"report", "standings", m_cup, "2"});
+        QCOMPARE(run.exitCode, 0);
+        const QStringList lines = reportLines(run.out);
+        QCOMPARE(lines.mid(3, 6), QStringList({"Gesamtergebnis", " ",
+                                               "Pos. Name, Vorname                       Verein    "
+                                               "                   Läufe Punkte",
+                                               " ", "Altergruppe F30 (29-39)",
+                                               "  1. Zorn, Eva ('84)                     TV Nord   "
+                                               "                       2     39"}));
+    }
+
+    void participantByTypedStartNumber() {
+        const Run run = runRzv({"report", "participant", m_cup, "2"}); // stands for 002
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.contains("Teilnehmerstatistik für\nUte Adler\n"));
+        QVERIFY(run.out.contains("Startnummer  : 002\n"));
+    }
+
+    void allParticipants() {
+        const Run run = runRzv({"report", "all", m_cup});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out.count(QStringLiteral("Teilnehmerstatistik für")), 2);
+        QVERIFY(run.out.indexOf("Ute Adler") <
+                run.out.indexOf("Eva Zorn")); // name order after loading
+    }
+
+    void pdf() {
+        const QString pdf = m_dir.filePath(QStringLiteral("bericht.pdf"));
+        const Run run = runRzv({"report", "standings", m_cup, "1", "--pdf", pdf});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, QString());
+        QVERIFY(contents(pdf).startsWith("%PDF"));
+
+        const Run failed =
+            runRzv({"report", "race", m_cup, "1", "--pdf", "/nonexistent-folder/x.pdf"});
+        QCOMPARE(failed.exitCode, 1);
+        QVERIFY(failed.err.contains(
+            "Die Datei /nonexistent-folder/x.pdf kann nicht geschrieben werden."));
+    }
+
+    void errors() {
+        Run run = runRzv({"report", "race", m_cup, "3"});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.err.contains("rzv: Der Cup hat keinen Lauf 3."));
+        run = runRzv({"report", "participant", m_cup, "17"});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.err.contains("rzv: Der Cup hat keinen Teilnehmer mit der Startnummer 017."));
+        run = runRzv({"report", "race", m_dir.filePath("fehlt.rz3"), "1"});
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(runRzv({"report", "rennen", m_cup, "1"}).exitCode, 2);
+        QCOMPARE(runRzv({"report", "race", m_cup}).exitCode, 2);
+        QCOMPARE(runRzv({"report", "race", m_cup, "eins"}).exitCode, 2);
+        QCOMPARE(runRzv({"report", "all", m_cup, "--farbe", "rot"}).exitCode, 2);
+        QCOMPARE(runRzv({"report", "all", m_cup, "--pdf"}).exitCode, 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRzvReport)
+#include "tst_rzv_report.moc"
