@@ -6,7 +6,9 @@
 
 #include "cup/cupfile.h"
 #include "cup/errors.h"
+#include "reports/dlv.h"
 #include "reports/gesamt.h"
+#include "reports/htmlexport.h"
 #include "reports/laufergebnis.h"
 #include "reports/printausgabe.h"
 #include "reports/sheet.h"
@@ -52,6 +54,19 @@ const ReportKind kKinds[] = {
      [](Ausgabe& sheet, TCupData& cup, const ReportRequest&) {
          ausgabe_teilnehmeralle(sheet, cup);
      }},
+    {"dlv", 2,
+     [](Ausgabe& sheet, TCupData& cup, const ReportRequest& request) {
+         // The federation's form is printed, never exported as a page.
+         if (request.options.contains(QStringLiteral("--html")))
+             throw UsageError("the DLV report has no --html");
+         const QString version = request.options.value(QStringLiteral("--version"));
+         if (version != u"1" && version != u"2") throw UsageError("dlv needs --version 1 or 2");
+         const int k = raceNumber(request.args[1], cup);
+         if (version == u"1")
+             ausgabe_dlv(sheet, cup, k);
+         else
+             ausgabe_dlv_2(sheet, cup, k);
+     }},
 };
 
 void printPdf(Ausgabe& sheet, TCupData&, const QString& path) {
@@ -71,12 +86,17 @@ struct ReportOutput {
     void (*deliver)(Ausgabe& sheet, TCupData& cup, const QString& path);
 };
 
+void writeHtml(Ausgabe& sheet, TCupData& cup, const QString& path) {
+    ausgabe2html(sheet, cup, cup.htmlStyle, path);
+}
+
 const ReportOutput kOutputs[] = {
     {"--pdf", printPdf},
+    {"--html", writeHtml},
 };
 
 // Options that qualify a report or an output rather than choosing one; each takes a value.
-const QStringList kQualifiers{};
+const QStringList kQualifiers{QStringLiteral("--style"), QStringLiteral("--version")};
 
 bool knownOption(const QString& name) {
     return kQualifiers.contains(name) ||
@@ -99,6 +119,13 @@ ReportRequest parseRequest(const QStringList& words) {
         request.options.insert(word, words[++i]);
     }
     return request;
+}
+
+// The page style of --html: 0 "Standard RZV Stil" (the default), 1 "weiss-blauer Hintergrund".
+int htmlStyle(const ReportRequest& request) {
+    const QString style = request.options.value(QStringLiteral("--style"), QStringLiteral("0"));
+    if (style != u"0" && style != u"1") throw UsageError("--style takes 0 or 1");
+    return style.toInt();
 }
 
 } // namespace
@@ -124,6 +151,7 @@ int runReport(const QStringList& args) {
     if (outputs > 1) throw UsageError("choose one output");
 
     TCupData cup;
+    cup.htmlStyle = htmlStyle(request); // loading keeps the style, as in the desktop program
     laden(cup, request.args[0]);
     Ausgabe sheet;
     kind->write(sheet, cup, request);

@@ -130,6 +130,68 @@ private Q_SLOTS:
             "Die Datei /nonexistent-folder/x.pdf kann nicht geschrieben werden."));
     }
 
+    void dlvForm() {
+        Run run = runRzv({"report", "dlv", m_cup, "1", "--version", "1"});
+        QCOMPARE(run.exitCode, 0);
+        const QStringList v1 = run.out.split(u'\n');
+        QCOMPARE(v1.size(), 71); // 70 lines, each ended
+        QCOMPARE(v1[0], "      D L V      | Veranstalter:");
+        QCOMPARE(v1[20],
+                 "Windmessung:                    | WK U8        0-7 |   0 |     |   0 |     "
+                 "|   0 |");
+        QCOMPARE(v1[37],
+                 "verarbeitung:                   |Summe weiblich    |   2 |     |   2 |     "
+                 "| 100 |");
+        run = runRzv({"report", "dlv", m_cup, "2", "--version", "2"});
+        QCOMPARE(run.exitCode, 0);
+        const QStringList v2 = run.out.split(u'\n');
+        QCOMPARE(v2[29],
+                 "                                | F30/M30          |   1 |   0 |   1 |   0 "
+                 "| 100 |");
+        QCOMPARE(v2[37],
+                 "verarbeitung:                   |Summe weiblich    |   1 |     |   1 |     "
+                 "| 100 |");
+
+        QCOMPARE(runRzv({"report", "dlv", m_cup, "1"}).exitCode, 2);
+        QCOMPARE(runRzv({"report", "dlv", m_cup, "1", "--version", "3"}).exitCode, 2);
+        const QString page = m_dir.filePath(QStringLiteral("dlv.htm"));
+        QCOMPARE(runRzv({"report", "dlv", m_cup, "1", "--version", "1", "--html", page}).exitCode,
+                 2);
+        QVERIFY(!QFile::exists(page));
+        run = runRzv({"report", "dlv", m_cup, "3", "--version", "2"});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.err.contains("rzv: Der Cup hat keinen Lauf 3."));
+    }
+
+    void htmlPages() {
+        const QString page = m_dir.filePath(QStringLiteral("lauf.htm"));
+        Run run = runRzv({"report", "race", m_cup, "1", "--html", page, "--style", "1"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, QString());
+        const QByteArray bytes = contents(page);
+        QVERIFY(bytes.startsWith(
+            "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\r\n"));
+        QVERIFY(bytes.contains("<title>Winterlaufcup 2026 - Ergebnisse</title>"));
+        QVERIFY(
+            bytes.contains("<td valign=\"top\"><span class=\"t14\"><b>LG S&uuml;d</b></span><br>"));
+        QVERIFY(bytes.contains("    background-color: #AACCFF;"));
+        QVERIFY(bytes.endsWith("</body>\r\n</html>"));
+
+        for (const char* kind : {"standings", "participant"}) {
+            run = runRzv({"report", kind, m_cup, "1", "--html", page});
+            QCOMPARE(run.exitCode, 0);
+            QVERIFY(contents(page).contains("    background-color: #F2F2F2;"));
+        }
+        QCOMPARE(runRzv({"report", "all", m_cup, "--html", page, "--style", "0"}).exitCode, 0);
+        QCOMPARE(contents(page).count("Teilnehmerstatistik f&uuml;r"), 2);
+
+        QCOMPARE(runRzv({"report", "all", m_cup, "--html", page, "--style", "2"}).exitCode, 2);
+        QCOMPARE(runRzv({"report", "all", m_cup, "--html", page, "--pdf", page}).exitCode, 2);
+        run = runRzv({"report", "all", m_cup, "--html", "/nonexistent-folder/x.htm"});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.err.contains("rzv: I/O-Fehler "));
+    }
+
     void errors() {
         Run run = runRzv({"report", "race", m_cup, "3"});
         QCOMPARE(run.exitCode, 1);
