@@ -1,6 +1,7 @@
 // The race results, the standing after the last race and the statistics of all participants of
 // large cups, against the time it takes to load the same cup: each report should cost at most a
 // few loads and grow like n log n.
+#include "besttime.h"
 #include "cupgenerator.h"
 
 #include "cup/cupfile.h"
@@ -10,28 +11,11 @@
 #include "reports/teilnehmer.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <functional>
-
-namespace {
-
-// The best of a few runs, in milliseconds.
-double bestOf(int runs, const std::function<void()>& work) {
-    double best = 1e100;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        best = std::min(best, static_cast<double>(timer.nsecsElapsed()) / 1e6);
-    }
-    return best;
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
+    using rzv::bench::bestOf;
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
     std::printf("%12s %9s %14s %14s %14s %12s\n", "participants", "load ms", "race ms (x)",

@@ -1,29 +1,17 @@
 // The rzv tool's report commands, run as a user runs them on a saved cup.
 #include "cup/cupfile.h"
+#include "rzvprocess.h"
 #include "testcup.h"
 
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace rzv;
+using rzv::test::runRzv;
+using Run = rzv::test::RzvRun;
 
 namespace {
-
-struct Run {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-Run runRzv(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(RZV_BINARY_DIR "/src/cli/rzv"), args);
-    process.waitForFinished(60000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 QByteArray contents(const QString& path) {
     QFile file(path);

@@ -1,0 +1,24 @@
+#pragma once
+// Runs the rzv tool as a separate process, as a user runs it.
+
+#include <QProcess>
+#include <QStringList>
+
+namespace rzv::test {
+
+// What a run of rzv gave: its exit status, and its standard output and error as UTF-8 text.
+struct RzvRun {
+    int exitCode;
+    QString out;
+    QString err;
+};
+
+inline RzvRun runRzv(const QStringList& args) {
+    QProcess process;
+    process.start(QStringLiteral(RZV_BINARY_DIR "/src/cli/rzv"), args);
+    process.waitForFinished(60000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+} // namespace rzv::test
