@@ -1,5 +1,6 @@
 // The DLV event report of large cups, against loading the same cup: the report must cost at
 // most a few times the load and grow about like n log n.
+#include "besttime.h"
 #include "cupgenerator.h"
 
 #include "cup/cupfile.h"
@@ -7,27 +8,9 @@
 #include "reports/sheet.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <cmath>
 #include <cstdio>
-#include <functional>
-
-namespace {
-
-// The best of a few runs, in milliseconds.
-double bestOf(int runs, const std::function<void()>& work) {
-    double best = 1e100;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        best = std::min(best, static_cast<double>(timer.nsecsElapsed()) / 1e6);
-    }
-    return best;
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
@@ -40,11 +23,11 @@ int main(int argc, char* argv[]) {
         cup.fileName = dir.filePath(QStringLiteral("cup.rz3"));
         rzv::speichern(cup);
 
-        const double load = bestOf(3, [&] { rzv::laden(cup, cup.fileName); });
+        const double load = rzv::bench::bestOf(3, [&] { rzv::laden(cup, cup.fileName); });
         rzv::Ausgabe ausgabe;
         const int k = 7;
-        const double v1 = bestOf(3, [&] { rzv::ausgabe_dlv(ausgabe, cup, k); });
-        const double v2 = bestOf(3, [&] { rzv::ausgabe_dlv_2(ausgabe, cup, k); });
+        const double v1 = rzv::bench::bestOf(3, [&] { rzv::ausgabe_dlv(ausgabe, cup, k); });
+        const double v2 = rzv::bench::bestOf(3, [&] { rzv::ausgabe_dlv_2(ausgabe, cup, k); });
         const double nLogN = participants * std::log2(static_cast<double>(participants));
         std::printf("%12d %10.1f %10.2f %10.2f %8.3f %16.2f\n", participants, load, v1, v2,
                     std::max(v1, v2) / load, std::max(v1, v2) * 1e6 / nLogN);
