@@ -19,6 +19,7 @@ QString adresseOhneSchema() {
     return at < 0 ? kWebAdresse : kWebAdresse.mid(at + 3);
 }
 
+// The fields of the form: L left-aligned, R right-aligned, both cut to their width.
 QString L(const QString& text, int width) {
     return linksbuendig(text, width);
 }
@@ -32,7 +33,8 @@ QString blanks(int count) {
     return QString(count, u' ');
 }
 
-// A count of the race's staff; an empty cell (a race from before the counts were kept) is 0.
+// A count of the race's staff. The race editor always writes one; an empty cell (a file written
+// elsewhere) counts as none rather than stopping the report.
 int staffCount(const QString& text) {
     return text.isEmpty() ? 0 : toInt(text);
 }
