@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTimer>
 
@@ -62,8 +63,9 @@ bool TEditorDialog::fieldLeftGuarded(QWidget* field) {
     return mayLeave;
 }
 
-QLineEdit* TEditorDialog::textField(int maxLength, int shownChars) {
+QLineEdit* TEditorDialog::textField(const char* name, int maxLength, int shownChars) {
     auto* field = new QLineEdit(this);
+    field->setObjectName(QString::fromLatin1(name));
     if (maxLength > 0) field->setMaxLength(maxLength);
     field->setValidator(new Cp1252Validator(field));
     field->setFixedWidth(field->fontMetrics().averageCharWidth() * shownChars + 12);
@@ -92,13 +94,32 @@ QLayout* TEditorDialog::sideBySide(std::initializer_list<QLayout*> groups) {
     return line;
 }
 
-QSpinBox* TEditorDialog::spinner(int minimum, int maximum, int start) {
+QSpinBox* TEditorDialog::spinner(const char* name, int minimum, int maximum, int start) {
     auto* box = new QSpinBox(this);
+    box->setObjectName(QString::fromLatin1(name));
     box->setRange(minimum, maximum);
     box->setValue(start);
     if (auto* edit = box->findChild<QLineEdit*>()) edit->setReadOnly(true);
     box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 40);
     return box;
+}
+
+QPushButton* TEditorDialog::button(const char* name, const QString& caption) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+void TEditorDialog::connectClicked(QPushButton* button, std::function<void()> handler) {
+    connect(button, &QPushButton::clicked, this,
+            [this, handler = std::move(handler)] { guarded(handler); });
+}
+
+void TEditorDialog::present() {
+    show();
+    raise();
+    activateWindow();
 }
 
 void TEditorDialog::fixSize() {

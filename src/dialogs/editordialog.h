@@ -8,6 +8,7 @@
 #include <initializer_list>
 
 class QLineEdit;
+class QPushButton;
 class QSpinBox;
 
 namespace rzv {
@@ -42,9 +43,17 @@ protected:
 
     // A single-line text field with a maximum length (0: none) taking only Windows-1252 text,
     // wide enough for the given number of characters.
-    QLineEdit* textField(int maxLength, int shownChars);
+    QLineEdit* textField(const char* name, int maxLength, int shownChars);
     // A spinner whose number is changed only by its buttons and arrow keys.
-    QSpinBox* spinner(int minimum, int maximum, int start);
+    QSpinBox* spinner(const char* name, int minimum, int maximum, int start);
+    // A button that Enter in a field does not press.
+    QPushButton* button(const char* name, const QString& caption);
+    // Connects a button to a handler that runs behind the handler boundary.
+    template <typename Dialog> void onClick(QPushButton* button, void (Dialog::*handler)()) {
+        connectClicked(button, [this, handler] { (static_cast<Dialog*>(this)->*handler)(); });
+    }
+    // Shows the dialog in front of the main window.
+    void present();
     // A field group: its label above, then the fields side by side (the label names the first).
     static QLayout* labelled(const QString& label, std::initializer_list<QWidget*> fields);
     // Groups side by side.
@@ -60,6 +69,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void connectClicked(QPushButton* button, std::function<void()> handler);
     bool fieldLeftGuarded(QWidget* field);
 
     TCupData& m_cup;

@@ -19,15 +19,10 @@ const QString kEditCaption = QStringLiteral("Altersgruppe bearbeiten");
 Tbea_ag::Tbea_ag(TCupData& cup, Prompt& prompt, QWidget* parent)
     : TEditorDialog(cup, prompt, parent) {
     setObjectName(QStringLiteral("bea_ag"));
-    m_weib = textField(9, 12);
-    m_weib->setObjectName(QStringLiteral("weib"));
-    m_mann = textField(9, 12);
-    m_mann->setObjectName(QStringLiteral("mann"));
-    m_alterW = spinner(1, 150, 20);
-    m_alterW->setObjectName(QStringLiteral("alterW"));
-    m_speichern = new QPushButton(QStringLiteral("Altersgruppe speichern"), this);
-    m_speichern->setObjectName(QStringLiteral("speichern"));
-    m_speichern->setAutoDefault(false);
+    m_weib = textField("weib", 9, 12);
+    m_mann = textField("mann", 9, 12);
+    m_alterW = spinner("alterW", 1, 150, 20);
+    m_speichern = button("speichern", QStringLiteral("Altersgruppe speichern"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(
@@ -41,16 +36,13 @@ Tbea_ag::Tbea_ag(TCupData& cup, Prompt& prompt, QWidget* parent)
     setTabOrder(m_mann, m_alterW);
     setTabOrder(m_alterW, m_speichern);
 
-    connect(m_speichern, &QPushButton::clicked, this,
-            [this] { guarded([this] { speichernClick(); }); });
+    onClick(m_speichern, &Tbea_ag::speichernClick);
 }
 
 void Tbea_ag::showAdd() {
     setWindowTitle(kAddCaption);
     m_editedGroup = 0;
-    show();
-    raise();
-    activateWindow();
+    present();
 }
 
 void Tbea_ag::showEdit(int R) {
@@ -62,9 +54,7 @@ void Tbea_ag::showEdit(int R) {
     m_alterW->setValue(readIntOr(ag.cell(2, R), m_alterW->value()));
     m_oldWeib = ag.cell(0, R);
     m_oldMann = ag.cell(1, R);
-    show();
-    raise();
-    activateWindow();
+    present();
 }
 
 void Tbea_ag::speichernClick() {

@@ -19,15 +19,10 @@ const QString kEditCaption = QStringLiteral("Cup-Variation bearbeiten");
 Tbea_cup::Tbea_cup(TCupData& cup, Prompt& prompt, QWidget* parent)
     : TEditorDialog(cup, prompt, parent) {
     setObjectName(QStringLiteral("bea_cup"));
-    m_name = textField(31, 31);
-    m_name->setObjectName(QStringLiteral("name"));
-    m_strecke = textField(31, 31);
-    m_strecke->setObjectName(QStringLiteral("strecke"));
-    m_zeit = textField(31, 31);
-    m_zeit->setObjectName(QStringLiteral("zeit"));
-    m_speichern = new QPushButton(QStringLiteral("Cup-Variation speichern"), this);
-    m_speichern->setObjectName(QStringLiteral("speichern"));
-    m_speichern->setAutoDefault(false);
+    m_name = textField("name", 31, 31);
+    m_strecke = textField("strecke", 31, 31);
+    m_zeit = textField("zeit", 31, 31);
+    m_speichern = button("speichern", QStringLiteral("Cup-Variation speichern"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(
@@ -43,16 +38,13 @@ Tbea_cup::Tbea_cup(TCupData& cup, Prompt& prompt, QWidget* parent)
 
     watch(m_strecke);
     watch(m_zeit);
-    connect(m_speichern, &QPushButton::clicked, this,
-            [this] { guarded([this] { speichernClick(); }); });
+    onClick(m_speichern, &Tbea_cup::speichernClick);
 }
 
 void Tbea_cup::showAdd() {
     setWindowTitle(kAddCaption);
     m_editedVariation = 0;
-    show();
-    raise();
-    activateWindow();
+    present();
 }
 
 void Tbea_cup::showEdit(int R) {
@@ -63,9 +55,7 @@ void Tbea_cup::showEdit(int R) {
     m_strecke->setText(cv.cell(1, R));
     m_zeit->setText(cv.cell(2, R));
     m_oldName = cv.cell(0, R);
-    show();
-    raise();
-    activateWindow();
+    present();
 }
 
 bool Tbea_cup::fieldLeft(QWidget* field) {

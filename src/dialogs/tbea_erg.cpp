@@ -14,16 +14,14 @@ Tbea_erg::Tbea_erg(TCupData& cup, Prompt& prompt, QWidget* parent)
     : TEditorDialog(cup, prompt, parent) {
     setObjectName(QStringLiteral("bea_erg"));
     setWindowTitle(QStringLiteral("Schnelle Ergebniseingabe"));
-    m_sn = textField(0, 10);
-    m_sn->setObjectName(QStringLiteral("sn"));
+    m_sn = textField("sn", 0, 10);
     m_name = new QLabel(this);
     m_name->setObjectName(QStringLiteral("name"));
     m_name->setFrameShape(QFrame::Panel);
     m_name->setFrameShadow(QFrame::Sunken);
     m_name->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_name->setFixedWidth(m_name->fontMetrics().averageCharWidth() * 40);
-    m_erg = textField(0, 16);
-    m_erg->setObjectName(QStringLiteral("erg"));
+    m_erg = textField("erg", 0, 16);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(labelled(QStringLiteral("Geben Sie ein Startnummer ein:"), {m_sn}));
@@ -40,14 +38,12 @@ Tbea_erg::Tbea_erg(TCupData& cup, Prompt& prompt, QWidget* parent)
 }
 
 void Tbea_erg::showForRace(int k) {
-    show();
+    present();
     m_race = cup().teil.colId(resultColumn(k));
     snEnter();
     m_sn->setFocus(Qt::OtherFocusReason);
     m_ergLabel->setText(QStringLiteral("Ergebnis in Lauf ") + QString::number(k) +
                         QStringLiteral(" - ") + cup().laufe.cell(k, kLauftyp));
-    raise();
-    activateWindow();
 }
 
 void Tbea_erg::fieldEntered(QWidget* field) {

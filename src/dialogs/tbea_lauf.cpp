@@ -90,22 +90,16 @@ Tbea_lauf::Tbea_lauf(TCupData& cup, Prompt& prompt, QWidget* parent)
     m_lauftyp->addItems({kDistanzlauf, kZeitlauf});
     m_lauftyp->setPlaceholderText(QStringLiteral("bitte Lauftyp wählen"));
     m_lauftyp->setCurrentIndex(-1);
-    m_datum = textField(15, 15);
-    m_datum->setObjectName(QStringLiteral("datum"));
+    m_datum = textField("datum", 15, 15);
     m_datum->setText(kDatePlaceholder);
-    m_zeitdistanz = textField(80, 31);
-    m_zeitdistanz->setObjectName(QStringLiteral("zeitdistanz"));
+    m_zeitdistanz = textField("zeitdistanz", 80, 31);
     for (const TextRow& t : kTextRows) {
-        m_text[static_cast<size_t>(t.row)] = textField(t.maxLength, t.shownChars);
-        m_text[static_cast<size_t>(t.row)]->setObjectName(QString::fromLatin1(t.name));
+        m_text[static_cast<size_t>(t.row)] = textField(t.name, t.maxLength, t.shownChars);
     }
     for (const SpinRow& s : kSpinRows) {
-        m_spin[static_cast<size_t>(s.row)] = spinner(s.minimum, s.maximum, s.start);
-        m_spin[static_cast<size_t>(s.row)]->setObjectName(QString::fromLatin1(s.name));
+        m_spin[static_cast<size_t>(s.row)] = spinner(s.name, s.minimum, s.maximum, s.start);
     }
-    m_speichern = new QPushButton(QStringLiteral("Laufdaten speichern"), this);
-    m_speichern->setObjectName(QStringLiteral("speichern"));
-    m_speichern->setAutoDefault(false);
+    m_speichern = button("speichern", QStringLiteral("Laufdaten speichern"));
 
     buildLayout();
     fixSize();
@@ -113,8 +107,7 @@ Tbea_lauf::Tbea_lauf(TCupData& cup, Prompt& prompt, QWidget* parent)
     watch(m_datum);
     watch(m_zeitdistanz);
     connect(m_lauftyp, &QComboBox::activated, this, &Tbea_lauf::lauftypChange);
-    connect(m_speichern, &QPushButton::clicked, this,
-            [this] { guarded([this] { speichernClick(); }); });
+    onClick(m_speichern, &Tbea_lauf::speichernClick);
     connect(&cup, &TCupData::tablesChanged, this, &Tbea_lauf::followCupVariations);
 }
 
@@ -192,9 +185,7 @@ void Tbea_lauf::showAdd() {
     m_editedRace = 0;
     m_datum->setText(kDatePlaceholder);
     showZeitdistanzFor(cup().hasCupVariations(), QString());
-    show();
-    raise();
-    activateWindow();
+    present();
 }
 
 void Tbea_lauf::showEdit(int k) {
@@ -208,9 +199,7 @@ void Tbea_lauf::showEdit(int k) {
         m_text[static_cast<size_t>(t.row)]->setText(laufe.cell(k, t.row));
     for (const SpinRow& s : kSpinRows)
         m_spin[static_cast<size_t>(s.row)]->setValue(spinnerValue(laufe.cell(k, s.row), s));
-    show();
-    raise();
-    activateWindow();
+    present();
 }
 
 void Tbea_lauf::showZeitdistanzFor(bool cupRace, const QString& value) {

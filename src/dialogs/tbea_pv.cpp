@@ -14,34 +14,28 @@ Tbea_pv::Tbea_pv(TCupData& cup, Prompt& prompt, QWidget* parent)
     : TEditorDialog(cup, prompt, parent) {
     setObjectName(QStringLiteral("bea_pv"));
     setWindowTitle(QStringLiteral("Punktezahl hinzufügen"));
-    m_pzW = spinner(1, 1000, 1);
-    m_pzW->setObjectName(QStringLiteral("pzW"));
-    m_hinzufugen = new QPushButton(QStringLiteral("Hinzufügen"), this);
-    m_hinzufugen->setObjectName(QStringLiteral("hinzufugen"));
-    m_hinzufugen->setAutoDefault(false);
+    m_pzW = spinner("pzW", 1, 1000, 1);
+    m_hinzufugen = button("hinzufugen", QStringLiteral("Hinzufügen"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(labelled(QStringLiteral("Punktezahl:"), {m_pzW, m_hinzufugen}));
     fixSize();
     setTabOrder(m_pzW, m_hinzufugen);
 
-    connect(m_hinzufugen, &QPushButton::clicked, this,
-            [this] { guarded([this] { hinzufugenClick(); }); });
+    onClick(m_hinzufugen, &Tbea_pv::hinzufugenClick);
 }
 
 void Tbea_pv::showAdd() {
-    show();
-    raise();
-    activateWindow();
+    present();
 }
 
 void Tbea_pv::hinzufugenClick() {
     TCupData& c = cup();
     const int points = m_pzW->value();
-    bool present = false;
+    bool known = false;
     for (int row = 1; row < c.pv.rowCount(); ++row)
-        if (toInt(c.pv.cell(1, row)) == points) present = true;
-    if (!present) {
+        if (toInt(c.pv.cell(1, row)) == points) known = true;
+    if (!known) {
         const int row = c.pv.rowCount();
         c.pv.setRowCount(row + 1);
         c.pv.setCell(1, row, QString::number(points));

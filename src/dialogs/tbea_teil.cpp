@@ -40,30 +40,23 @@ void selectText(QComboBox* list, const QString& text) {
 Tbea_teil::Tbea_teil(TCupData& cup, Prompt& prompt, QWidget* parent)
     : TEditorDialog(cup, prompt, parent) {
     setObjectName(QStringLiteral("bea_teil"));
-    m_name = textField(0, 22);
-    m_name->setObjectName(QStringLiteral("name"));
-    m_vorname = textField(0, 22);
-    m_vorname->setObjectName(QStringLiteral("vorname"));
-    m_geb = textField(0, 12);
-    m_geb->setObjectName(QStringLiteral("geb"));
+    m_name = textField("name", 0, 22);
+    m_vorname = textField("vorname", 0, 22);
+    m_geb = textField("geb", 0, 12);
     m_ges = pickList(this, "ges");
     m_ges->addItems({QStringLiteral("weiblich"), QStringLiteral("männlich")});
     m_vereinS = pickList(this, "vereinS");
-    m_verein = textField(0, 22);
-    m_verein->setObjectName(QStringLiteral("verein"));
+    m_verein = textField("verein", 0, 22);
     m_alt = pickList(this, "alt");
     m_cup = pickList(this, "cup");
-    m_sn = textField(0, 8);
-    m_sn->setObjectName(QStringLiteral("sn"));
+    m_sn = textField("sn", 0, 8);
     m_erg = new ResultGrid(this);
     m_erg->setObjectName(QStringLiteral("erg"));
     m_erg->setFixedSize(m_erg->captionWidth() + 70 +
                             m_erg->verticalScrollBar()->sizeHint().width() +
                             2 * m_erg->frameWidth(),
                         10 * 18 + 2 * m_erg->frameWidth());
-    m_speichern = new QPushButton(QStringLiteral("Teilnehmerdaten speichern"), this);
-    m_speichern->setObjectName(QStringLiteral("speichern"));
-    m_speichern->setAutoDefault(false);
+    m_speichern = button("speichern", QStringLiteral("Teilnehmerdaten speichern"));
 
     buildLayout();
     fixSize();
@@ -73,8 +66,7 @@ Tbea_teil::Tbea_teil(TCupData& cup, Prompt& prompt, QWidget* parent)
                            static_cast<QWidget*>(m_vereinS), static_cast<QWidget*>(m_alt)})
         watch(field);
     connect(m_vereinS, &QComboBox::textActivated, m_verein, &QLineEdit::setText);
-    connect(m_speichern, &QPushButton::clicked, this,
-            [this] { guarded([this] { speichernClick(); }); });
+    onClick(m_speichern, &Tbea_teil::speichernClick);
 }
 
 void Tbea_teil::buildLayout() {
@@ -105,18 +97,16 @@ void Tbea_teil::buildLayout() {
 }
 
 void Tbea_teil::showAdd() {
-    show();
+    present();
     resetFields();
     setWindowTitle(kAddCaption);
     m_editedParticipant = 0;
     m_ges->setCurrentIndex(0);
     fillFromCup(0);
-    raise();
-    activateWindow();
 }
 
 void Tbea_teil::showEdit(int R) {
-    show();
+    present();
     setWindowTitle(kEditCaption);
     const TCellGrid& teil = cup().teil;
     m_editedParticipant = teil.rowId(R);
@@ -129,8 +119,6 @@ void Tbea_teil::showEdit(int R) {
     selectText(m_alt, teil.cell(kAltersgruppe, R));
     m_sn->setText(teil.cell(kStartnummer, R));
     selectText(m_cup, teil.cell(kCup, R));
-    raise();
-    activateWindow();
 }
 
 void Tbea_teil::resetFields() {
