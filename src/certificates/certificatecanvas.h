@@ -27,7 +27,6 @@ public:
     virtual void setFontColor(const QColor& color) = 0;
     // The height of the character cell (internal leading included) in device pixels.
     virtual void setFontHeight(int pixels) = 0;
-    virtual int fontHeight() const = 0;
     virtual int textWidth(const QString& text) const = 0;
     // Draws a text with the top-left corner of its cell at (x, y).
     virtual void drawText(int x, int y, const QString& text) = 0;

@@ -24,7 +24,6 @@ public:
     void setFontName(const QString& name) override;
     void setFontColor(const QColor& color) override;
     void setFontHeight(int pixels) override;
-    int fontHeight() const override { return m_cellHeight; }
     int textWidth(const QString& text) const override;
     void drawText(int x, int y, const QString& text) override;
     void drawImage(const QRect& target, const QImage& image) override;

@@ -37,7 +37,6 @@ public:
     void setFontName(const QString& name) override { m_fontName = name; }
     void setFontColor(const QColor& color) override { m_color = color; }
     void setFontHeight(int pixels) override { m_height = pixels; }
-    int fontHeight() const override { return m_height; }
     int textWidth(const QString& text) const override;
     void drawText(int x, int y, const QString& text) override;
     void drawImage(const QRect& target, const QImage& image) override;

@@ -27,5 +27,6 @@ void printError(const QString& text);
 int runNew(const QStringList& args);
 int runResave(const QStringList& args);
 int runReport(const QStringList& args);
+int runCertificates(const QStringList& args);
 
 } // namespace rzv::cli

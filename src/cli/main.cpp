@@ -19,6 +19,13 @@ const Command kCommands[] = {
      "rzv report race FILE K | standings FILE N | participant FILE SN | all FILE\n"
      "      report options: --pdf OUT  print the sheet into a PDF file (else its lines are listed)",
      runReport},
+    {"certificates",
+     "rzv certificates race-winners FILE K | race-participant FILE K SN | cup-winners FILE |\n"
+     "                   cup-participant FILE SN  certificates (cup: after the last race)\n"
+     "      options: --pdf OUT --style 0|1|2 --unter1 TEXT --unter2 TEXT --answer-no CUPVARIATION "
+     "...\n"
+     "               (without --pdf the pages are listed)",
+     runCertificates},
 };
 
 QString usageText() {
