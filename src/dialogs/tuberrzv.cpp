@@ -59,9 +59,10 @@ Tuberrzv::Tuberrzv(Prompt& prompt, QWidget* parent) : QDialog(parent), m_prompt(
     big.setPointSize(big.pointSize() + 6);
     big.setBold(true);
     title->setFont(big);
-    auto* purpose = new QLabel(QStringLiteral("Läufe, Ergebnisse und Wertungen eines Rundenpokals\n"
+    auto* purpose = new QLabel(QStringLiteral("Läufe, Ergebnisse und Wertungen eines Rundenpokals "
                                               "erfassen, auswerten, drucken und veröffentlichen."),
                                this);
+    purpose->setWordWrap(true);
     auto* credit = new QLabel(kCredit, this);
     QLabel* label1 = linkLabel(kWerkstatt, this);
     QLabel* label2 = linkLabel(kProduktseite, this);

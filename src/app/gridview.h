@@ -1,0 +1,61 @@
+#pragma once
+
+#include "cup/cellgrid.h"
+
+#include <QTableView>
+
+namespace rzv {
+
+class CellGridModel;
+
+// A cup table on screen. The grid's frozen caption row and caption columns stay in place while
+// the rest scrolls: the caption row is the horizontal header, the caption columns are painted by
+// the vertical header, and the corner above them shows their captions. Cells are never edited
+// in place.
+//
+// The current cell is kept in grid coordinates and may lie in the captions. Any mouse button
+// released over a cell makes it current, and a context menu request first picks the cell under
+// the pointer, so the menu always acts on the cell it was opened over.
+class GridView : public QTableView {
+    Q_OBJECT
+public:
+    explicit GridView(TCellGrid& grid, QWidget* parent = nullptr);
+
+    TCellGrid& grid() { return m_grid; }
+    CellGridModel* gridModel() const { return m_model; }
+
+    int currentCol() const { return m_col; }
+    int currentRow() const { return m_row; }
+    void setCurrentCell(int col, int row);
+
+    // Takes the grid's new shape, contents, widths and frozen headers.
+    void reload();
+
+    // Picks the cell at a point of the widget (scrolled cells, captions); false when the point
+    // is over no cell.
+    bool pickCellAt(const QPoint& widgetPos);
+
+Q_SIGNALS:
+    // After the cell under the pointer was picked; globalPos is where the menu belongs.
+    void contextMenuWanted(const QPoint& globalPos);
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void updateGeometries() override;
+
+private:
+    int frozenColAt(int x) const;
+    void showCurrentCell();
+
+    TCellGrid& m_grid;
+    CellGridModel* m_model;
+    QWidget* m_corner = nullptr;
+    int m_col = 0;
+    int m_row = 0;
+    bool m_reloading = false;
+};
+
+} // namespace rzv

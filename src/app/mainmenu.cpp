@@ -1,0 +1,55 @@
+#include "app/mainmenu.h"
+
+#include "app/filecommands.h"
+#include "app/menubuilder.h"
+#include "app/prompt.h"
+#include "app/tw.h"
+#include "dialogs/thtml.h"
+#include "dialogs/tuberrzv.h"
+
+#include <QMenuBar>
+
+namespace rzv {
+
+MainMenu::MainMenu(Tw& w) : QObject(&w), m_w(w) {
+    FileCommands* files = w.files.get();
+    QMenu* datei = w.menuBar()->addMenu(QStringLiteral("&Datei"));
+    neu = addEntry(datei, QStringLiteral("&Neu"), this, [files] { files->neu(); });
+    neu->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    laden = addEntry(datei, QStringLiteral("&Laden"), this, [files] { files->laden(); });
+    laden->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    speichern =
+        addEntry(datei, QStringLiteral("&Speichern"), this, [files] { files->speichern(); });
+    speichern->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    speichernunter = addEntry(datei, QStringLiteral("Speichern &unter"), this,
+                              [files] { files->speichernUnter(); });
+    datei->addSeparator();
+    beenden = addEntry(datei, QStringLiteral("E&xit"), &w, &QWidget::close);
+
+    QMenu* einstellungen = w.menuBar()->addMenu(QStringLiteral("&Einstellungen"));
+    m_e_d = addEntry(einstellungen, QStringLiteral("&Druckereinstellungen"), this,
+                     &MainMenu::m_e_dClick);
+    m_e_h =
+        addEntry(einstellungen, QStringLiteral("&HTML Einstellungen"), this, &MainMenu::m_e_hClick);
+    m_e_u = addEntry(einstellungen, QStringLiteral("&Urkunden Einstellungen"), this,
+                     &MainMenu::m_e_uClick);
+
+    QMenu* hilfe = w.menuBar()->addMenu(QStringLiteral("&Hilfe"));
+    m_h_b = addEntry(hilfe, QStringLiteral("Ü&ber RZV"), this, &MainMenu::m_h_bClick);
+}
+
+void MainMenu::m_e_dClick() {
+    m_w.prompt().printerSetup(m_w.printer);
+}
+
+void MainMenu::m_e_hClick() {
+    m_w.dialogs.html->zeigen();
+}
+
+void MainMenu::m_e_uClick() {}
+
+void MainMenu::m_h_bClick() {
+    m_w.dialogs.uberrzv->zeigen();
+}
+
+} // namespace rzv

@@ -1,0 +1,92 @@
+#include "app/qtprompt.h"
+
+#include <QAbstractPrintDialog>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPushButton>
+
+namespace rzv {
+
+namespace {
+
+const QString kWarnung = QStringLiteral("Warnung");
+
+bool askYesNo(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text) {
+    QMessageBox box(icon, title, text, QMessageBox::NoButton, parent);
+    QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+    box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+void tell(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text) {
+    QMessageBox box(icon, title, text, QMessageBox::NoButton, parent);
+    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.exec();
+}
+
+QString fileName(QWidget* parent, QFileDialog::AcceptMode mode, const QString& title,
+                 const QString& filter, const QString& defaultSuffix) {
+    QFileDialog dialog(parent, title);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    dialog.setNameFilters(filter.split(QStringLiteral(";;")));
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+bool QtPrompt::ask(const QString& text) {
+    return askYesNo(m_window, QMessageBox::Warning, kWarnung, text);
+}
+
+bool QtPrompt::askPlain(const QString& title, const QString& text) {
+    return askYesNo(m_window, QMessageBox::NoIcon, title, text);
+}
+
+void QtPrompt::notice(const QString& text) {
+    tell(m_window, QMessageBox::Warning, kWarnung, text);
+}
+
+void QtPrompt::error(const QString& text) {
+    tell(m_window, QMessageBox::Critical, QStringLiteral("Rundenzeitverwalter"), text);
+}
+
+QString QtPrompt::openFileName(const QString& title, const QString& filter,
+                               const QString& defaultSuffix) {
+    return fileName(m_window, QFileDialog::AcceptOpen, title, filter, defaultSuffix);
+}
+
+QString QtPrompt::saveFileName(const QString& title, const QString& filter,
+                               const QString& defaultSuffix) {
+    return fileName(m_window, QFileDialog::AcceptSave, title, filter, defaultSuffix);
+}
+
+bool QtPrompt::choosePrinter(QPrinter& printer) {
+    QPrintDialog dialog(&printer, m_window);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtPrompt::printerSetup(QPrinter& printer) {
+    // Choosing the printer and its settings without printing: the same printer object is used
+    // by every later print.
+    QPrintDialog dialog(&printer, m_window);
+    dialog.setWindowTitle(QStringLiteral("Druckereinstellungen"));
+    dialog.setOptions({});
+    dialog.exec();
+}
+
+void QtPrompt::openUrl(const QUrl& url) {
+    QDesktopServices::openUrl(url);
+}
+
+} // namespace rzv

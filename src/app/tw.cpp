@@ -1,0 +1,121 @@
+#include "app/tw.h"
+
+#include "app/cuppopups.h"
+#include "app/cuptab.h"
+#include "app/filecommands.h"
+#include "app/gridview.h"
+#include "app/laufepopup.h"
+#include "app/mainmenu.h"
+#include "app/qtprompt.h"
+#include "app/reportcommands.h"
+#include "app/sheetview.h"
+#include "app/teilpopup.h"
+#include "app/version.h"
+#include "cup/errors.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabWidget>
+
+namespace rzv {
+
+Tw::Tw(Prompt* prompt)
+    : m_ownPrompt(prompt ? nullptr : std::make_unique<QtPrompt>(this)),
+      m_prompt(prompt ? prompt : m_ownPrompt.get()) {
+    QFont smallFont = font();
+    smallFont.setPointSize(8);
+    setFont(smallFont);
+    resize(800, 600);
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    createPages();
+    files = std::make_unique<FileCommands>(cup, *m_prompt, [this] { clearForNewCup(); });
+    reports = std::make_unique<ReportCommands>(
+        cup, ausgabe, *m_prompt, printer, [this] { sheetChanged(); }, [this] { showSheet(); });
+    mainMenu = new MainMenu(*this);
+    laufePopup = new LaufePopup(*this);
+    teilPopup = new TeilPopup(*this);
+    cupPopups = new CupPopups(*this);
+
+    connect(&cup, &TCupData::tablesChanged, this, &Tw::tablesChanged);
+    connect(&cup, &TCupData::statusChanged, this, &Tw::statusChangedSlot);
+    clearForNewCup();
+    cup.neu();
+    setWindowTitle(kProductName + QLatin1Char(' ') + kVersion);
+    createDialogs();
+}
+
+Tw::~Tw() {
+    // The pages and dialogs show the cup: they go before it does.
+    destroyDialogs();
+    delete pages;
+}
+
+void Tw::createPages() {
+    pages = new QTabWidget(this);
+    setCentralWidget(pages);
+    cupTab = new CupTab(cup, pages);
+    pages->addTab(cupTab, QStringLiteral("Cup"));
+    laufe = new GridView(cup.laufe, pages);
+    pages->addTab(laufe, QStringLiteral("Läufe"));
+    teil = new GridView(cup.teil, pages);
+    pages->addTab(teil, QStringLiteral("Teilnehmer"));
+    ausgabeView = new SheetView(ausgabe, pages);
+    pages->addTab(ausgabeView, QStringLiteral("Ausgabe"));
+    bilder = new QWidget(pages);
+    pages->addTab(bilder, QStringLiteral("Bilder"));
+    pages->setCurrentIndex(0);
+
+    statusFile = new QLabel(this);
+    statusFile->setFixedWidth(600);
+    statusChanged = new QLabel(this);
+    statusChanged->setFixedWidth(200);
+    statusBar()->addWidget(statusFile);
+    statusBar()->addWidget(statusChanged);
+}
+
+void Tw::clearForNewCup() {
+    pages->setTabVisible(pages->indexOf(bilder), false);
+    ausgabe.clear();
+    sheetChanged();
+}
+
+void Tw::tablesChanged() {
+    for (GridView* view : {cupTab->ag, cupTab->cv, cupTab->pv, laufe, teil})
+        view->reload();
+    cupTab->fill();
+}
+
+void Tw::statusChangedSlot() {
+    statusFile->setText(cup.statusFileText());
+    statusChanged->setText(cup.statusChangedText());
+}
+
+void Tw::sheetChanged() {
+    ausgabeView->refresh();
+}
+
+void Tw::showSheet() {
+    pages->setCurrentWidget(ausgabeView);
+}
+
+void Tw::guarded(const std::function<void()>& command) {
+    try {
+        command();
+    } catch (const RzvError& error) {
+        m_prompt->error(error.message());
+    }
+}
+
+void Tw::closeEvent(QCloseEvent* event) {
+    if (files->mayClose()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+} // namespace rzv

@@ -1,0 +1,33 @@
+#include "app/tw.h"
+
+#include "dialogs/tbea_ag.h"
+#include "dialogs/tbea_cup.h"
+#include "dialogs/tbea_erg.h"
+#include "dialogs/tbea_lauf.h"
+#include "dialogs/tbea_pv.h"
+#include "dialogs/tbea_teil.h"
+#include "dialogs/thtml.h"
+#include "dialogs/tuberrzv.h"
+
+namespace rzv {
+
+// All dialogs of the program, created once in this order and afterwards only shown and hidden.
+void Tw::createDialogs() {
+    dialogs.uberrzv = new Tuberrzv(*m_prompt, this);
+    dialogs.bea_lauf = new Tbea_lauf(cup, *m_prompt, this);
+    dialogs.bea_cup = new Tbea_cup(cup, *m_prompt, this);
+    dialogs.bea_teil = new Tbea_teil(cup, *m_prompt, this);
+    dialogs.bea_ag = new Tbea_ag(cup, *m_prompt, this);
+    dialogs.bea_erg = new Tbea_erg(cup, *m_prompt, this);
+    dialogs.bea_pv = new Tbea_pv(cup, *m_prompt, this);
+    dialogs.html = new Thtml(cup, *m_prompt, this);
+}
+
+void Tw::destroyDialogs() {
+    const QList<QWidget*> all{dialogs.uberrzv, dialogs.bea_lauf, dialogs.bea_cup, dialogs.bea_teil,
+                              dialogs.bea_ag,  dialogs.bea_erg,  dialogs.bea_pv,  dialogs.html};
+    qDeleteAll(all);
+    dialogs = {};
+}
+
+} // namespace rzv

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "app/prompt.h"
+
+#include <QPrinter>
+#include <QStringList>
+#include <QTest>
+
+#include <deque>
+
+namespace rzv::test {
+
+// The prompt of the GUI tests: answers come from a queue filled by the test, every question,
+// notice, error and dialog is recorded, and a question the test did not expect (the queue is
+// empty or holds an answer of another kind) fails the test and is answered "no"/cancel.
+class ScriptedPrompt : public Prompt {
+public:
+    enum class Kind { Ask, File, Print };
+
+    // Queues the answer to the next question ("&Ja" = true).
+    void answerAsk(bool yes) { m_answers.push_back({Kind::Ask, yes, {}}); }
+    // Queues the file chosen in the next file dialog (empty = cancel).
+    void answerFile(const QString& path) {
+        m_answers.push_back({Kind::File, !path.isEmpty(), path});
+    }
+    // Queues the answer of the next print dialog; a confirmed one prints into the PDF file.
+    void answerPrint(const QString& pdfPath) { m_answers.push_back({Kind::Print, true, pdfPath}); }
+    void cancelPrint() { m_answers.push_back({Kind::Print, false, {}}); }
+
+    bool allAnswered() const { return m_answers.empty(); }
+
+    // Everything shown, in order: "ask: …", "plain: title: …", "notice: …", "error: …",
+    // "open: title|filter|suffix", "save: title|filter|suffix", "print", "setup", "url: …".
+    QStringList shown;
+    QStringList errors;
+    QStringList notices;
+
+    bool ask(const QString& text) override {
+        shown << QStringLiteral("ask: ") + text;
+        return take(Kind::Ask, text).yes;
+    }
+    bool askPlain(const QString& title, const QString& text) override {
+        shown << QStringLiteral("plain: %1: %2").arg(title, text);
+        return take(Kind::Ask, text).yes;
+    }
+    void notice(const QString& text) override {
+        shown << QStringLiteral("notice: ") + text;
+        notices << text;
+    }
+    void error(const QString& text) override {
+        shown << QStringLiteral("error: ") + text;
+        errors << text;
+    }
+    QString openFileName(const QString& title, const QString& filter,
+                         const QString& defaultSuffix) override {
+        shown << QStringLiteral("open: %1|%2|%3").arg(title, filter, defaultSuffix);
+        return take(Kind::File, title).text;
+    }
+    QString saveFileName(const QString& title, const QString& filter,
+                         const QString& defaultSuffix) override {
+        shown << QStringLiteral("save: %1|%2|%3").arg(title, filter, defaultSuffix);
+        return take(Kind::File, title).text;
+    }
+    bool choosePrinter(QPrinter& printer) override {
+        shown << QStringLiteral("print");
+        const Answer answer = take(Kind::Print, QStringLiteral("print dialog"));
+        if (!answer.yes) return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(answer.text);
+        return true;
+    }
+    void printerSetup(QPrinter&) override { shown << QStringLiteral("setup"); }
+    void openUrl(const QUrl& url) override { shown << QStringLiteral("url: ") + url.toString(); }
+
+private:
+    struct Answer {
+        Kind kind;
+        bool yes;
+        QString text;
+    };
+
+    Answer take(Kind kind, const QString& what) {
+        if (m_answers.empty() || m_answers.front().kind != kind) {
+            QTest::qFail(qPrintable(QStringLiteral("unexpected prompt: ") + what), __FILE__,
+                         __LINE__);
+            return {kind, false, {}};
+        }
+        Answer answer = m_answers.front();
+        m_answers.pop_front();
+        return answer;
+    }
+
+    std::deque<Answer> m_answers;
+};
+
+} // namespace rzv::test
