@@ -6,27 +6,18 @@
 #include "scoring/points.h"
 #include "scoring/speed.h"
 
+#include <QHash>
 #include <algorithm>
 #include <functional>
 #include <span>
+#include <utility>
 
 namespace rzv {
 
 namespace {
 
-// Race k's place of a participant row, from the literal count or a report's cache.
+// Race k's place of a participant row, counted for one participant or looked up for many.
 using Platzfinder = std::function<int(int k, int i)>;
-
-// The fixed distance or time a participant ran in race k: the race's own, or that of the
-// participant's cup variation (empty when it has none of the cup's).
-QString laufparameter(const TCupContent& cup, int k, int i) {
-    if (!cup.hasCupVariations()) return cup.laufe.cell(k, kCuplauf);
-    const QString& cupVariation = cup.teil.cell(kCup, i);
-    const int spalte = cup.laufe.cell(k, kLauftyp) == kZeitlauf ? 1 : 2;
-    for (int v = 1; v < cup.cv.rowCount(); ++v)
-        if (cup.cv.cell(0, v) == cupVariation) return cup.cv.cell(spalte, v);
-    return QString();
-}
 
 struct Statistik {
     int anzahl = 0;
@@ -48,24 +39,82 @@ void zeile(Ausgabe& ausgabe, const QString& text) {
     ausgabe.p(kSchwarz, Stil::normal, 9, text);
 }
 
-QString laufzeile(const TCupContent& cup, int k, int i, const Platzfinder& platzVon,
-                  Statistik& statistik) {
-    const QString parameter = laufparameter(cup, k, i);
-    QString text = rechtsbuendig(QString::number(k), 3) + QStringLiteral(". Lauf (") +
-                   cup.laufe.cell(k, kDatum) + QStringLiteral(") über ") +
-                   rechtsbuendig(parameter, 11);
-    const QString& ergebnis = cup.teil.cell(resultColumn(k), i);
-    if (ergebnis.isEmpty()) return text + QStringLiteral(": nicht gemeldet");
-    if (!istGueltig(ergebnis))
-        return text + QStringLiteral(": ") + rechtsbuendig(abk2text(ergebnis), 11);
+// The start of a race line and the race parameter it names: the fixed distance or time a
+// participant ran, the race's own or that of the participant's cup variation (empty when the
+// participant has none of the cup's).
+struct Laufkopf {
+    QString parameter;
+    QString text;
+};
 
-    const int platz = platzVon(k, i);
-    const int punkte = punkteFuerPlatz(cup, platz);
+// What the participant blocks of one report share: the cup, where the places come from, the
+// points table read once, and the start of every race line for each cup variation.
+class Bericht {
+public:
+    Bericht(const TCupContent& cup, Platzfinder platzVon)
+        : cup(cup), platzVon(std::move(platzVon)), punkte(cup) {
+        const bool mitCup = cup.hasCupVariations();
+        m_koepfe.resize(mitCup ? static_cast<size_t>(cup.cv.rowCount()) : 1);
+        for (int v = 0; v < static_cast<int>(m_koepfe.size()); ++v) {
+            if (mitCup && v > 0 && !m_variante.contains(cup.cv.cell(0, v)))
+                m_variante.insert(cup.cv.cell(0, v), v);
+            for (int k = 1; k <= cup.raceCount(); ++k) {
+                const bool zeitlauf = cup.laufe.cell(k, kLauftyp) == kZeitlauf;
+                const QString parameter = !mitCup  ? cup.laufe.cell(k, kCuplauf)
+                                          : v == 0 ? QString()
+                                                   : cup.cv.cell(zeitlauf ? 1 : 2, v);
+                m_koepfe[static_cast<size_t>(v)].push_back(
+                    {parameter, rechtsbuendig(QString::number(k), 3) + QStringLiteral(". Lauf (") +
+                                    cup.laufe.cell(k, kDatum) + QStringLiteral(") über ") +
+                                    rechtsbuendig(parameter, 11)});
+            }
+        }
+    }
+
+    const Laufkopf& kopf(int k, int i) const {
+        const int v = m_variante.value(cup.teil.cell(kCup, i), 0);
+        return m_koepfe[static_cast<size_t>(v)][static_cast<size_t>(k - 1)];
+    }
+
+    const TCupContent& cup;
+    const Platzfinder platzVon;
+    Punkterechner punkte;
+
+private:
+    std::vector<std::vector<Laufkopf>> m_koepfe; // by cup-variation row (0: none), then race
+    QHash<QString, int> m_variante;              // the first row of each cup variation's name
+};
+
+// Appends a right-aligned field; the same text as rechtsbuendig, without a text of its own (the
+// statistics of all participants write millions of these).
+void rechtsAnhaengen(QString& zeile, QStringView text, int breite) {
+    if (text.size() < breite) zeile.append(QString(breite - text.size(), u' '));
+    zeile.append(text.left(breite));
+}
+
+QString laufzeile(Bericht& bericht, int k, int i, Statistik& statistik) {
+    const Laufkopf& kopf = bericht.kopf(k, i);
+    const QString& ergebnis = bericht.cup.teil.cell(resultColumn(k), i);
+    if (ergebnis.isEmpty()) return kopf.text + QStringLiteral(": nicht gemeldet");
+    if (!istGueltig(ergebnis))
+        return kopf.text + QStringLiteral(": ") + rechtsbuendig(abk2text(ergebnis), 11);
+
+    const int platz = bericht.platzVon(k, i);
+    const int punkte = bericht.punkte.punkte(platz);
     statistik.add(platz, punkte);
-    return text + QStringLiteral(": ") + rechtsbuendig(ergebnis, 11) + QStringLiteral(" (") +
-           rechtsbuendig(BerechneMps(parameter, ergebnis), 8) + QStringLiteral(") = ") +
-           rechtsbuendig(QString::number(platz), 3) + QStringLiteral(" .Platz = ") +
-           rechtsbuendig(QString::number(punkte), 3) + QStringLiteral(" Punkte");
+    QString zeile;
+    zeile.reserve(kopf.text.size() + 52);
+    zeile.append(kopf.text);
+    zeile.append(u": ");
+    rechtsAnhaengen(zeile, ergebnis, 11);
+    zeile.append(u" (");
+    rechtsAnhaengen(zeile, BerechneMps(kopf.parameter, ergebnis), 8);
+    zeile.append(u") = ");
+    rechtsAnhaengen(zeile, QString::number(platz), 3);
+    zeile.append(u" .Platz = ");
+    rechtsAnhaengen(zeile, QString::number(punkte), 3);
+    zeile.append(u" Punkte");
+    return zeile;
 }
 
 struct Datenzeile {
@@ -78,8 +127,8 @@ constexpr Datenzeile kAlleDaten[] = {
     {u"Startnummer  : ", kStartnummer},  {u"ggf. Cup     : ", kCup},
 };
 
-void teilnehmerblock(Ausgabe& ausgabe, const TCupContent& cup, int i, bool alleDaten,
-                     const Platzfinder& platzVon) {
+void teilnehmerblock(Ausgabe& ausgabe, Bericht& bericht, int i, bool alleDaten) {
+    const TCupContent& cup = bericht.cup;
     const TCellGrid& teil = cup.teil;
     ausgabe.p(kSchwarz, Stil::fett, 12, QStringLiteral("Teilnehmerstatistik für"));
     ausgabe.p(kSchwarz, Stil::fett, 12, teil.cell(kVorname, i) + u' ' + teil.cell(kName, i));
@@ -92,7 +141,7 @@ void teilnehmerblock(Ausgabe& ausgabe, const TCupContent& cup, int i, bool alleD
     ausgabe.p(kSchwarz, Stil::normal, 10, QStringLiteral("Ergebnisse:"));
     Statistik statistik;
     for (int k = 1; k <= cup.raceCount(); ++k)
-        zeile(ausgabe, laufzeile(cup, k, i, platzVon, statistik));
+        zeile(ausgabe, laufzeile(bericht, k, i, statistik));
     ausgabe.leerzeile();
     if (statistik.anzahl == 0) return;
     ausgabe.p(kSchwarz, Stil::normal, 10, QStringLiteral("Statistik:"));
@@ -113,18 +162,19 @@ void ausgabe_teilnehmer(Ausgabe& ausgabe, const TCupContent& cup, int i) {
     ausgabe.clear();
     berichtskopf(ausgabe, cup);
     // One participant: counting once against every row is cheaper than placing whole races.
-    teilnehmerblock(ausgabe, cup, i, true, [&](int k, int row) { return laufplatz(cup, k, row); });
+    Bericht bericht(cup, [&](int k, int row) { return laufplatz(cup, k, row); });
+    teilnehmerblock(ausgabe, bericht, i, true);
     berichtsfuss(ausgabe);
 }
 
 void ausgabe_teilnehmeralle(Ausgabe& ausgabe, const TCupContent& cup) {
     ausgabe.clear();
     berichtskopfOhneLeerzeile(ausgabe, cup);
-    PlatzCache plaetze(cup);
-    const Platzfinder platzVon = [&](int k, int row) { return plaetze.platz(k, row); };
+    const Plaetze plaetze(cup, cup.raceCount());
+    Bericht bericht(cup, [&](int k, int row) { return plaetze.platz(k, row); });
     for (int i = 1; i < cup.teil.rowCount(); ++i) {
         ausgabe.leerzeile();
-        teilnehmerblock(ausgabe, cup, i, false, platzVon);
+        teilnehmerblock(ausgabe, bericht, i, false);
     }
     berichtsfuss(ausgabe);
 }

@@ -7,6 +7,7 @@
 
 #include <QHash>
 #include <algorithm>
+#include <limits>
 #include <string>
 #include <utility>
 
@@ -29,69 +30,78 @@ bool gleicheGruppe(const TCupContent& cup, int i, int j) {
     return !cup.hasCupVariations() || teil.cell(kCup, i) == teil.cell(kCup, j);
 }
 
-// A result cell as the better-than relation sees it when a valid result is placed: performances
-// by value, best first, ahead of every cell without digits; among those (result codes, empty
-// cells, text) the smaller text is the better. Two keys compare like the relation.
-struct Ergebnisschluessel {
-    int kategorie = 0; // 0 performance, 1 no digits
+// The value of a result's digits taken in order, without building the digit text; nothing when
+// the cell has no digit, and kUnlesbar when the digits do not read as a whole number.
+constexpr long long kUnlesbar = -1;
+std::optional<long long> ergebniswert(QStringView cell) {
+    bool ziffern = false;
     long long wert = 0;
-    std::u32string text;
-
-    bool operator<(const Ergebnisschluessel& o) const {
-        if (kategorie != o.kategorie) return kategorie < o.kategorie;
-        if (kategorie == 0) return wert < o.wert;
-        return text < o.text;
+    for (const QChar ch : cell) {
+        if (ch < u'0' || ch > u'9') continue;
+        ziffern = true;
+        if (wert != kUnlesbar) {
+            wert = wert * 10 + (ch.unicode() - u'0');
+            if (wert > std::numeric_limits<int>::max()) wert = kUnlesbar;
+        }
     }
-    bool operator==(const Ergebnisschluessel& o) const { return !(*this < o) && !(o < *this); }
-};
-
-struct Zeilenschluessel {
-    Ergebnisschluessel schluessel;
-    QString unlesbar; // digits too long to read: the conversion message names them
-    int zeile = 0;
-};
-
-Zeilenschluessel schluesselVon(const QString& cell, bool zeitlauf, int zeile) {
-    Zeilenschluessel z;
-    z.zeile = zeile;
-    const QString digits = digitsOf(cell);
-    if (!digits.isEmpty()) {
-        if (const auto value = readInt(digits))
-            z.schluessel.wert = zeitlauf ? *value : -static_cast<long long>(*value);
-        else
-            z.unlesbar = digits;
-    } else {
-        z.schluessel.kategorie = 1;
-        z.schluessel.text = textKey(cell);
-    }
-    return z;
+    if (!ziffern) return std::nullopt;
+    return wert;
 }
 
-// Places one group: sorted best first, a row's place is 1 plus the number of rows strictly ahead.
-void platziereGruppe(std::vector<Zeilenschluessel>& gruppe, const TCupContent& cup, int k,
-                     std::vector<int>& plaetze) {
-    // Two performances of one group are compared, so an unreadable one stops like the ordering.
-    int leistungen = 0;
-    const Zeilenschluessel* unlesbar = nullptr;
-    for (const Zeilenschluessel& z : gruppe) {
-        if (z.schluessel.kategorie != 0) continue;
-        ++leistungen;
-        if (!unlesbar && !z.unlesbar.isEmpty()) unlesbar = &z;
-    }
-    if (unlesbar && leistungen >= 2) throw conversionError(unlesbar->unlesbar);
+// The cells of one group in one race, as the better-than relation sees them: performances by
+// value (best first: a smaller key), then every cell without digits in text order, where the
+// empty text comes first.
+struct Gruppenzellen {
+    std::vector<std::pair<long long, int>> leistungen;       // key, row
+    std::vector<std::pair<std::u32string, int>> ohneZiffern; // text key, row (not empty)
+    int leere = 0;
+    int unlesbareZeile = 0; // a performance whose digits do not read, or 0
+};
 
-    std::sort(gruppe.begin(), gruppe.end(),
-              [](const Zeilenschluessel& x, const Zeilenschluessel& y) {
-                  return x.schluessel < y.schluessel;
-              });
-    int platz = 1;
-    for (size_t n = 0; n < gruppe.size(); ++n) {
-        if (n > 0 && !(gruppe[n].schluessel == gruppe[n - 1].schluessel))
-            platz = static_cast<int>(n) + 1;
-        const int zeile = gruppe[n].zeile;
-        if (istGueltig(cup.teil.cell(resultColumn(k), zeile)))
-            plaetze[static_cast<size_t>(zeile)] = platz;
+// Places a sorted list: a row's place is `vorne` + 1 + the number of entries strictly ahead. Only
+// rows the filter accepts get their place.
+template <typename Key, typename Filter, typename Setze>
+void platziere(std::vector<std::pair<Key, int>>& eintraege, int vorne, Filter platzieren,
+               Setze setze) {
+    std::sort(eintraege.begin(), eintraege.end());
+    size_t erster = 0;
+    for (size_t n = 0; n < eintraege.size(); ++n) {
+        if (eintraege[n].first != eintraege[erster].first) erster = n;
+        const int zeile = eintraege[n].second;
+        if (platzieren(zeile)) setze(zeile, vorne + static_cast<int>(erster) + 1);
     }
+}
+
+template <typename Setze>
+void platziereGruppe(Gruppenzellen& g, const TCellGrid& teil, int spalte, Setze setze) {
+    // Two performances of one group are compared, so an unreadable one stops like the ordering.
+    if (g.unlesbareZeile != 0 && g.leistungen.size() >= 2)
+        throw conversionError(digitsOf(teil.cell(spalte, g.unlesbareZeile)));
+    // Every performance is a valid result (result codes have no digits).
+    platziere(
+        g.leistungen, 0, [](int) { return true; }, setze);
+    // A valid result without digits loses to every performance and to every empty cell.
+    platziere(
+        g.ohneZiffern, static_cast<int>(g.leistungen.size()) + g.leere,
+        [&](int zeile) { return istGueltig(teil.cell(spalte, zeile)); }, setze);
+}
+
+// The group of every participant row, numbered 0, 1, ...: equal age group and, when the cup has
+// cup variations, equal cup variation.
+std::vector<int> gruppenVon(const TCupContent& cup, int& anzahl) {
+    const TCellGrid& teil = cup.teil;
+    const bool mitCup = cup.hasCupVariations();
+    std::vector<int> gruppen(static_cast<size_t>(std::max(teil.rowCount(), 1)), 0);
+    QHash<std::pair<QString, QString>, int> nummern;
+    anzahl = 0;
+    for (int row = 1; row < teil.rowCount(); ++row) {
+        const std::pair<QString, QString> schluessel{teil.cell(kAltersgruppe, row),
+                                                     mitCup ? teil.cell(kCup, row) : QString()};
+        auto it = nummern.find(schluessel);
+        if (it == nummern.end()) it = nummern.insert(schluessel, anzahl++);
+        gruppen[static_cast<size_t>(row)] = *it;
+    }
+    return gruppen;
 }
 
 } // namespace
@@ -107,34 +117,48 @@ int laufplatz(const TCupContent& cup, int k, int i) {
     return platz;
 }
 
-Laufplaetze::Laufplaetze(const TCupContent& cup, int k) {
+Plaetze::Plaetze(const TCupContent& cup, int n) : m_laeufe(std::max(n, 0)) {
     const TCellGrid& teil = cup.teil;
-    m_plaetze.assign(static_cast<size_t>(std::max(teil.rowCount(), 1)), 0);
-    const bool zeitlauf = cup.laufe.cell(k, kLauftyp) == kZeitlauf;
-    const bool mitCup = cup.hasCupVariations();
+    const size_t zeilen = static_cast<size_t>(std::max(teil.rowCount(), 1));
+    m_plaetze.assign(zeilen * static_cast<size_t>(m_laeufe), 0);
+    int gruppen = 0;
+    const std::vector<int> gruppeVon = gruppenVon(cup, gruppen);
+    // Keys grow with the quality of the result, so that a smaller key is the better one.
+    std::vector<long long> richtung(static_cast<size_t>(m_laeufe));
+    for (int k = 1; k <= m_laeufe; ++k)
+        richtung[static_cast<size_t>(k - 1)] = cup.laufe.cell(k, kLauftyp) == kZeitlauf ? 1 : -1;
 
-    // Only groups with a valid result need placing; their other rows still count against it.
-    struct Gruppe {
-        std::vector<Zeilenschluessel> zeilen;
-        bool hatGueltige = false;
-    };
-    QHash<std::pair<QString, QString>, Gruppe> gruppen;
+    // Row by row, so that each row's results are read together.
+    std::vector<Gruppenzellen> zellen(static_cast<size_t>(m_laeufe) * static_cast<size_t>(gruppen));
     for (int row = 1; row < teil.rowCount(); ++row) {
-        Gruppe& gruppe =
-            gruppen[{teil.cell(kAltersgruppe, row), mitCup ? teil.cell(kCup, row) : QString()}];
-        const QString& cell = teil.cell(resultColumn(k), row);
-        gruppe.zeilen.push_back(schluesselVon(cell, zeitlauf, row));
-        gruppe.hatGueltige = gruppe.hatGueltige || istGueltig(cell);
+        const TCellGrid::Row& zeile = teil.row(row);
+        const size_t gruppe = static_cast<size_t>(gruppeVon[static_cast<size_t>(row)]);
+        for (int k = 1; k <= m_laeufe; ++k) {
+            Gruppenzellen& g =
+                zellen[static_cast<size_t>(k - 1) * static_cast<size_t>(gruppen) + gruppe];
+            const size_t spalte = static_cast<size_t>(resultColumn(k));
+            const QString& cell = spalte < zeile.size() ? zeile[spalte] : QString();
+            if (cell.isEmpty()) {
+                ++g.leere;
+            } else if (const auto wert = ergebniswert(cell)) {
+                if (*wert == kUnlesbar && g.unlesbareZeile == 0) g.unlesbareZeile = row;
+                g.leistungen.emplace_back(
+                    *wert == kUnlesbar ? 0 : richtung[static_cast<size_t>(k - 1)] * *wert, row);
+            } else {
+                g.ohneZiffern.emplace_back(textKey(cell), row);
+            }
+        }
     }
-    for (Gruppe& gruppe : gruppen)
-        if (gruppe.hatGueltige) platziereGruppe(gruppe.zeilen, cup, k, m_plaetze);
-}
-
-int PlatzCache::platz(int k, int i) {
-    if (m_laeufe.size() <= static_cast<size_t>(k)) m_laeufe.resize(static_cast<size_t>(k) + 1);
-    auto& lauf = m_laeufe[static_cast<size_t>(k)];
-    if (!lauf) lauf.emplace(m_cup, k);
-    return lauf->platz(i);
+    for (int k = 1; k <= m_laeufe; ++k) {
+        const auto setze = [&](int zeile, int platz) {
+            m_plaetze[static_cast<size_t>(zeile) * static_cast<size_t>(m_laeufe) +
+                      static_cast<size_t>(k - 1)] = platz;
+        };
+        for (int gruppe = 0; gruppe < gruppen; ++gruppe)
+            platziereGruppe(zellen[static_cast<size_t>(k - 1) * static_cast<size_t>(gruppen) +
+                                   static_cast<size_t>(gruppe)],
+                            teil, resultColumn(k), setze);
+    }
 }
 
 } // namespace rzv

@@ -3,7 +3,6 @@
 #include "cup/cupdata.h"
 
 #include <QString>
-#include <optional>
 #include <vector>
 
 namespace rzv {
@@ -17,31 +16,24 @@ bool istBesser(const TCupContent& cup, int k, const QString& a, const QString& b
 
 // The race place of participant row i in race k within its group (age group, and cup variation
 // when the cup has any): 1 plus the number of participants of the group with a better result.
-// Counts against every row; for many participants use Laufplaetze.
+// Counts against every row; for many participants use Plaetze.
 int laufplatz(const TCupContent& cup, int k, int i);
 
-// The race places of every participant of race k at once, sorted once per group. Rows without a
-// valid result have no place. Valid only while the participant table keeps its order.
-class Laufplaetze {
+// The race places of every participant in races 1 to n at once: the participant table is read
+// row by row once, and each race is sorted once per group. Rows without a valid result have no
+// place. Valid only while the participant table keeps its order.
+class Plaetze {
 public:
-    Laufplaetze(const TCupContent& cup, int k);
-    // The place of participant row i, or 0 when its result is not valid.
-    int platz(int i) const { return m_plaetze[static_cast<size_t>(i)]; }
+    Plaetze(const TCupContent& cup, int n);
+    // The place of participant row i in race k (1 to n), or 0 when its result is not valid.
+    int platz(int k, int i) const {
+        return m_plaetze[static_cast<size_t>(i) * static_cast<size_t>(m_laeufe) +
+                         static_cast<size_t>(k - 1)];
+    }
 
 private:
-    std::vector<int> m_plaetze;
-};
-
-// The places of all races, each race placed the first time it is asked for. One per report or
-// standing: the participant table must not be reordered while it is used.
-class PlatzCache {
-public:
-    explicit PlatzCache(const TCupContent& cup) : m_cup(cup) {}
-    int platz(int k, int i);
-
-private:
-    const TCupContent& m_cup;
-    std::vector<std::optional<Laufplaetze>> m_laeufe;
+    int m_laeufe;
+    std::vector<int> m_plaetze; // row by row, race by race
 };
 
 } // namespace rzv

@@ -30,7 +30,8 @@ long long summe(std::vector<long long>& wertungen, int min, int max) {
 void fuelle(TCupContent& cup, int n) {
     TCellGrid& teil = cup.teil;
     n = std::clamp(n, 0, cup.raceCount()); // never count the working columns as races
-    PlatzCache plaetze(cup);
+    const Plaetze plaetze(cup, n);
+    Punkterechner rechner(cup);
     std::vector<long long> wertungen; // the score list of one participant
     for (int i = 1; i < teil.rowCount(); ++i) {
         wertungen.clear();
@@ -39,7 +40,8 @@ void fuelle(TCupContent& cup, int n) {
             const QString& ergebnis = teil.cell(resultColumn(k), i);
             if (ergebnis.isEmpty()) continue;
             ++teilnahmen;
-            if (istGueltig(ergebnis)) wertungen.push_back(laufwertung(cup, k, plaetze.platz(k, i)));
+            if (istGueltig(ergebnis))
+                wertungen.push_back(rechner.laufwertung(k, plaetze.platz(k, i)));
         }
         teil.setCell(teilnahmenSpalte(cup), i, QString::number(teilnahmen));
         teil.setCell(summenSpalte(cup), i, QString::number(summe(wertungen, cup.min, cup.max)));

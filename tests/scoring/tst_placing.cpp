@@ -25,15 +25,15 @@ QString zeit(int minutes, int seconds, int tenths) {
 
 // Every valid result's place, counted literally and placed per group, must agree.
 void compareWithLiteralCount(const TCupContent& cup, int k) {
-    const Laufplaetze plaetze(cup, k);
+    const Plaetze plaetze(cup, cup.raceCount());
     for (int i = 1; i < cup.teil.rowCount(); ++i) {
         const QString& cell = cup.teil.cell(resultColumn(k), i);
         const int expected = istGueltig(cell) ? laufplatz(cup, k, i) : 0;
-        if (plaetze.platz(i) != expected)
+        if (plaetze.platz(k, i) != expected)
             QFAIL(qPrintable(QStringLiteral("row %1 (%2): %3 instead of %4")
                                  .arg(i)
                                  .arg(cell)
-                                 .arg(plaetze.platz(i))
+                                 .arg(plaetze.platz(k, i))
                                  .arg(expected)));
     }
 }
@@ -55,12 +55,12 @@ private Q_SLOTS:
         QCOMPARE(laufplatz(t.cup, k, a), 1);
         QCOMPARE(laufplatz(t.cup, k, b), 1);
         QCOMPARE(laufplatz(t.cup, k, c), 3);
-        const Laufplaetze plaetze(t.cup, k);
-        QCOMPARE(plaetze.platz(a), 1);
-        QCOMPARE(plaetze.platz(b), 1);
-        QCOMPARE(plaetze.platz(c), 3);
-        QCOMPARE(plaetze.platz(d), 0); // codes and empty cells take no place
-        QCOMPARE(plaetze.platz(e), 0);
+        const Plaetze plaetze(t.cup, k);
+        QCOMPARE(plaetze.platz(k, a), 1);
+        QCOMPARE(plaetze.platz(k, b), 1);
+        QCOMPARE(plaetze.platz(k, c), 3);
+        QCOMPARE(plaetze.platz(k, d), 0); // codes and empty cells take no place
+        QCOMPARE(plaetze.platz(k, e), 0);
     }
 
     void distanceRaceLongerIsBetter() {
@@ -82,7 +82,7 @@ private Q_SLOTS:
         const int inB = withCups.person("B", "b", "F30", {zeit(40, 0, 0)}, "B-Cup");
         withCups.person("C", "c", "M30", {zeit(20, 0, 0)}, "B-Cup");
         QCOMPARE(laufplatz(withCups.cup, k, inB), 1);
-        QCOMPARE(Laufplaetze(withCups.cup, k).platz(inB), 1);
+        QCOMPARE(Plaetze(withCups.cup, k).platz(k, inB), 1);
 
         // Without cup variations the "ggf. Cup" cell does not matter.
         TestCup without(false);
@@ -90,7 +90,7 @@ private Q_SLOTS:
         without.person("A", "a", "F30", {zeit(30, 0, 0)}, "A-Cup");
         const int b = without.person("B", "b", "F30", {zeit(40, 0, 0)}, "B-Cup");
         QCOMPARE(laufplatz(without.cup, k, b), 2);
-        QCOMPARE(Laufplaetze(without.cup, k).platz(b), 2);
+        QCOMPARE(Plaetze(without.cup, k).platz(k, b), 2);
     }
 
     void aResultWithoutDigitsLosesToEveryPerformance() {
@@ -110,33 +110,35 @@ private Q_SLOTS:
         const QStringList cups{"A-Cup", "B-Cup", ""};
         const QStringList odd{"n.a.", "v.", "d.", "o.L.", "", "", "abc", "N.A."};
         for (bool cupVariations : {false, true}) {
-            for (const QString& type : {kZeitlauf, kDistanzlauf}) {
-                TestCup t(cupVariations);
-                const int k = t.race(type, kTag);
-                for (int n = 0; n < 300; ++n) {
+            TestCup t(cupVariations);
+            for (const QString& type : {kZeitlauf, kDistanzlauf, kZeitlauf})
+                t.race(type, kTag);
+            for (int n = 0; n < 300; ++n) {
+                QStringList results;
+                for (int k = 0; k < 3; ++k) {
                     const int pick = random.bounded(12);
-                    const QString result = pick < 8
-                                               ? QString::number(9990 + random.bounded(12)) + u'm'
-                                               : odd[random.bounded(odd.size())];
-                    t.person(QString::number(n), "x", groups[random.bounded(groups.size())],
-                             {result}, cups[random.bounded(cups.size())]);
+                    results.append(pick < 8 ? QString::number(9990 + random.bounded(12)) + u'm'
+                                            : odd[random.bounded(odd.size())]);
                 }
-                compareWithLiteralCount(t.cup, k);
+                t.person(QString::number(n), "x", groups[random.bounded(groups.size())], results,
+                         cups[random.bounded(cups.size())]);
             }
+            for (int k = 1; k <= 3; ++k)
+                compareWithLiteralCount(t.cup, k);
         }
     }
 
-    void cacheAnswersPerRace() {
+    void placesOfSeveralRaces() {
         TestCup t(false);
         const int k1 = t.race(kZeitlauf, kTag);
         const int k2 = t.race(kDistanzlauf, kTag);
         const int a = t.person("A", "a", "F30", {zeit(30, 0, 0), QStringLiteral("3000m")});
         const int b = t.person("B", "b", "F30", {zeit(31, 0, 0), QStringLiteral("4000m")});
-        PlatzCache cache(t.cup);
-        QCOMPARE(cache.platz(k2, a), 2);
-        QCOMPARE(cache.platz(k1, a), 1);
-        QCOMPARE(cache.platz(k2, b), 1);
-        QCOMPARE(cache.platz(k1, b), 2);
+        const Plaetze plaetze(t.cup, 2);
+        QCOMPARE(plaetze.platz(k2, a), 2);
+        QCOMPARE(plaetze.platz(k1, a), 1);
+        QCOMPARE(plaetze.platz(k2, b), 1);
+        QCOMPARE(plaetze.platz(k1, b), 2);
     }
 
     void unreadablePerformancesStopWithTheConversionMessage() {
@@ -145,7 +147,7 @@ private Q_SLOTS:
         t.person("A", "a", "F30", {QStringLiteral("99999999999m")});
         t.person("B", "b", "F30", {QStringLiteral("100m")});
         try {
-            Laufplaetze(t.cup, k);
+            Plaetze(t.cup, k);
             QFAIL("no error");
         } catch (const RzvError& error) {
             QCOMPARE(error.message(),
@@ -163,17 +165,18 @@ private Q_SLOTS:
         QCOMPARE(punkteFuerPlatz(t.cup, 21), 0);
         QCOMPARE(bonusfaktor(t.cup, plain), 1);
         QCOMPARE(bonussummand(t.cup, plain), 0);
-        QCOMPARE(laufwertung(t.cup, plain, 1), 20LL);
-        QCOMPARE(laufwertung(t.cup, bonus, 1), 45LL);
-        QCOMPARE(laufwertung(t.cup, bonus, 21), 5LL);
-        QCOMPARE(laufwertung(t.cup, bonus, 25), 5LL);
+        Punkterechner rechner(t.cup);
+        QCOMPARE(rechner.laufwertung(plain, 1), 20LL);
+        QCOMPARE(rechner.laufwertung(bonus, 1), 45LL);
+        QCOMPARE(rechner.laufwertung(bonus, 21), 5LL);
+        QCOMPARE(rechner.laufwertung(bonus, 25), 5LL);
 
         t.cup.pv.setCell(1, 3, QStringLiteral("18x"));
         QCOMPARE(punkteFuerPlatz(t.cup, 2), 19);
         QVERIFY_THROWS_EXCEPTION(RzvError, punkteFuerPlatz(t.cup, 3));
         t.cup.laufe.setCell(bonus, kBonusfaktor, QStringLiteral("zwei"));
         try {
-            laufwertung(t.cup, bonus, 1);
+            Punkterechner(t.cup).laufwertung(bonus, 1);
             QFAIL("no error");
         } catch (const RzvError& error) {
             QCOMPARE(error.message(), QStringLiteral("'zwei' ist kein gültiger Integerwert"));
