@@ -16,8 +16,10 @@ const Command kCommands[] = {
     {"new", "rzv new OUT                          save a new cup (the defaults of a new cup)", runNew},
     {"resave", "rzv resave FILE OUT                  load FILE and save it to OUT", runResave},
     {"report",
-     "rzv report race FILE K | standings FILE N | participant FILE SN | all FILE\n"
-     "      report options: --pdf OUT  print the sheet into a PDF file (else its lines are listed)",
+     "rzv report race FILE K | standings FILE N | participant FILE SN | all FILE |\n"
+     "           dlv FILE K --version 1|2\n"
+     "      report options: --pdf OUT  print the sheet into a PDF file (else its lines are listed)\n"
+     "                      --html OUT [--style 0|1]  write the HTML page instead (not for dlv)",
      runReport},
     {"certificates",
      "rzv certificates race-winners FILE K | race-participant FILE K SN | cup-winners FILE |\n"
