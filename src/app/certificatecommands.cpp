@@ -1,58 +1,54 @@
 #include "app/certificatecommands.h"
 
 #include "app/prompt.h"
+#include "app/tw.h"
 #include "app/version.h"
 #include "certificates/paintercanvas.h"
 #include "certificates/printruns.h"
-#include "cup/cupdata.h"
-#include "cup/errors.h"
 #include "dialogs/turkunden.h"
 
 #include <QLineEdit>
 
 namespace rzv {
 
-CertificateCommands::CertificateCommands(TCupData& cup, Ausgabe& ausgabe, Prompt& prompt,
-                                         QPrinter& printer, const Turkunden& settings,
-                                         std::function<void()> sheetChanged)
-    : m_cup(cup), m_ausgabe(ausgabe), m_prompt(prompt), m_printer(printer), m_settings(settings),
-      m_sheetChanged(std::move(sheetChanged)) {}
-
 void CertificateCommands::run(const std::function<void(CertificatePages&)>& print) {
-    try {
-        PainterCanvas canvas(m_printer);
+    m_w.guarded([&] {
+        PainterCanvas canvas(m_w.printer);
+        const Turkunden& settings = *m_w.dialogs.urkunden;
         CertificatePages pages(
-            canvas, m_cup,
-            {m_cup.urkundeStyle, m_settings.unter1->text(), m_settings.unter2->text()},
+            canvas, m_w.cup,
+            {m_w.cup.urkundeStyle, settings.unter1->text(), settings.unter2->text()},
             certificatePictures(), QDate::currentDate());
         print(pages);
-    } catch (const RzvError& error) {
-        m_prompt.error(error.message());
-    }
-    // The runs reorder the participants, the cup runs leave their report in the sheet.
-    m_cup.notifyTablesChanged();
-    m_sheetChanged();
+    });
+    // The runs order the participants; the cup runs leave the standing in the sheet.
+    m_w.cup.notifyTablesChanged();
+    m_w.sheetChanged();
 }
 
 void CertificateCommands::siegerurkunde(int race) {
     run([&](CertificatePages& pages) {
-        rzv::siegerurkunde(m_cup, race, pages, [&](const QString& variation) {
-            return m_prompt.askPlain(kProductName, printVariationQuestion(variation));
+        rzv::siegerurkunde(m_w.cup, race, pages, [this](const QString& variation) {
+            return m_w.prompt().askPlain(kProductName, printVariationQuestion(variation));
         });
     });
 }
 
 void CertificateCommands::teilnehmerurkunde(int race, const QString& startNumber) {
-    run([&](CertificatePages& pages) { rzv::teilnehmerurkunde(m_cup, race, startNumber, pages); });
+    run([&](CertificatePages& pages) {
+        rzv::teilnehmerurkunde(m_w.cup, race, startNumber, pages);
+    });
 }
 
 void CertificateCommands::gesamtsiegerurkunde(int race) {
-    run([&](CertificatePages& pages) { rzv::gesamtsiegerurkunde(m_cup, race, pages, m_ausgabe); });
+    run([&](CertificatePages& pages) {
+        rzv::gesamtsiegerurkunde(m_w.cup, race, pages, m_w.ausgabe);
+    });
 }
 
 void CertificateCommands::gesamtteilnehmerurkunde(int race, const QString& startNumber) {
     run([&](CertificatePages& pages) {
-        rzv::gesamtteilnehmerurkunde(m_cup, race, startNumber, pages, m_ausgabe);
+        rzv::gesamtteilnehmerurkunde(m_w.cup, race, startNumber, pages, m_w.ausgabe);
     });
 }
 

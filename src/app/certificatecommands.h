@@ -3,24 +3,17 @@
 #include <QString>
 #include <functional>
 
-class QPrinter;
-
 namespace rzv {
 
-class Ausgabe;
 class CertificatePages;
-class Prompt;
-class TCupData;
-class Turkunden;
+class Tw;
 
-// The four certificate runs of the race table's menu "&Urkunden drucken", printed on the
-// printer chosen under "&Druckereinstellungen" in the style and with the signatory lines of the
-// certificate settings as they are at that moment. A run that stops shows its message; the
-// tables and the output sheet are shown as the run left them.
+// The certificate runs of the race table's context menu, printed on the printer chosen under
+// "&Druckereinstellungen" with the style and signatory lines of the certificate settings.
+// A run on the caption column prints nothing.
 class CertificateCommands {
 public:
-    CertificateCommands(TCupData& cup, Ausgabe& ausgabe, Prompt& prompt, QPrinter& printer,
-                        const Turkunden& settings, std::function<void()> sheetChanged);
+    explicit CertificateCommands(Tw& w) : m_w(w) {}
 
     void siegerurkunde(int race);
     void teilnehmerurkunde(int race, const QString& startNumber);
@@ -30,12 +23,7 @@ public:
 private:
     void run(const std::function<void(CertificatePages&)>& print);
 
-    TCupData& m_cup;
-    Ausgabe& m_ausgabe;
-    Prompt& m_prompt;
-    QPrinter& m_printer;
-    const Turkunden& m_settings;
-    std::function<void()> m_sheetChanged;
+    Tw& m_w;
 };
 
 } // namespace rzv

@@ -1,5 +1,6 @@
 #include "app/laufepopup.h"
 
+#include "app/certificatecommands.h"
 #include "app/gridview.h"
 #include "app/menubuilder.h"
 #include "app/reportcommands.h"
@@ -8,6 +9,7 @@
 #include "dialogs/loeschen.h"
 #include "dialogs/tbea_erg.h"
 #include "dialogs/tbea_lauf.h"
+#include "dialogs/tteil_wahl.h"
 
 namespace rzv {
 
@@ -108,9 +110,20 @@ ReportWriter LaufePopup::dlv(int version) const {
     return k ? dlvBericht(m_w.cup, k, version) : ReportWriter();
 }
 
-void LaufePopup::laufe_pop_u_slClick() {}
-void LaufePopup::laufe_pop_tlClick() {}
-void LaufePopup::laufe_pop_u_gClick() {}
-void LaufePopup::laufe_pop_u_uClick() {}
+void LaufePopup::laufe_pop_u_slClick() {
+    m_w.certificates->siegerurkunde(race());
+}
+
+void LaufePopup::laufe_pop_tlClick() {
+    m_w.dialogs.teil_wahl->oeffnen(Tteil_wahl::kRaceCaption, m_w.cup.teil);
+}
+
+void LaufePopup::laufe_pop_u_gClick() {
+    m_w.certificates->gesamtsiegerurkunde(race());
+}
+
+void LaufePopup::laufe_pop_u_uClick() {
+    m_w.dialogs.teil_wahl->oeffnen(Tteil_wahl::kCupCaption, m_w.cup.teil);
+}
 
 } // namespace rzv

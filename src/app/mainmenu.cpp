@@ -6,6 +6,7 @@
 #include "app/tw.h"
 #include "dialogs/thtml.h"
 #include "dialogs/tuberrzv.h"
+#include "dialogs/turkunden.h"
 
 #include <QMenuBar>
 
@@ -46,7 +47,9 @@ void MainMenu::m_e_hClick() {
     m_w.dialogs.html->zeigen();
 }
 
-void MainMenu::m_e_uClick() {}
+void MainMenu::m_e_uClick() {
+    m_w.dialogs.urkunden->zeigen();
+}
 
 void MainMenu::m_h_bClick() {
     m_w.dialogs.uberrzv->zeigen();

@@ -1,5 +1,6 @@
 #include "app/tw.h"
 
+#include "app/certificatecommands.h"
 #include "app/cuppopups.h"
 #include "app/cuptab.h"
 #include "app/filecommands.h"
@@ -35,6 +36,7 @@ Tw::Tw(Prompt* prompt)
     files = std::make_unique<FileCommands>(cup, *m_prompt, [this] { clearForNewCup(); });
     reports = std::make_unique<ReportCommands>(
         cup, ausgabe, *m_prompt, printer, [this] { sheetChanged(); }, [this] { showSheet(); });
+    certificates = std::make_unique<CertificateCommands>(*this);
     mainMenu = new MainMenu(*this);
     laufePopup = new LaufePopup(*this);
     teilPopup = new TeilPopup(*this);

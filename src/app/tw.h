@@ -13,6 +13,7 @@ class QTabWidget;
 
 namespace rzv {
 
+class CertificateCommands;
 class CupPopups;
 class CupTab;
 class FileCommands;
@@ -30,7 +31,9 @@ class Tbea_pv;
 class Tbea_teil;
 class Thtml;
 class TeilPopup;
+class Tteil_wahl;
 class Tuberrzv;
+class Turkunden;
 
 // The dialogs of the program: created once with the window, then only shown and hidden.
 struct TwDialogs {
@@ -42,6 +45,8 @@ struct TwDialogs {
     Tbea_erg* bea_erg = nullptr;
     Tbea_pv* bea_pv = nullptr;
     Thtml* html = nullptr;
+    Turkunden* urkunden = nullptr;
+    Tteil_wahl* teil_wahl = nullptr;
 };
 
 // The main window: the cup on four tabs ("Cup", "Läufe", "Teilnehmer", "Ausgabe"; the
@@ -71,6 +76,7 @@ public:
 
     std::unique_ptr<FileCommands> files;
     std::unique_ptr<ReportCommands> reports;
+    std::unique_ptr<CertificateCommands> certificates;
     MainMenu* mainMenu;
     LaufePopup* laufePopup;
     TeilPopup* teilPopup;

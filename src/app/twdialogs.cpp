@@ -1,5 +1,8 @@
 #include "app/tw.h"
 
+#include "app/certificatecommands.h"
+#include "app/gridview.h"
+
 #include "dialogs/tbea_ag.h"
 #include "dialogs/tbea_cup.h"
 #include "dialogs/tbea_erg.h"
@@ -7,7 +10,9 @@
 #include "dialogs/tbea_pv.h"
 #include "dialogs/tbea_teil.h"
 #include "dialogs/thtml.h"
+#include "dialogs/tteil_wahl.h"
 #include "dialogs/tuberrzv.h"
+#include "dialogs/turkunden.h"
 
 namespace rzv {
 
@@ -21,11 +26,23 @@ void Tw::createDialogs() {
     dialogs.bea_erg = new Tbea_erg(cup, *m_prompt, this);
     dialogs.bea_pv = new Tbea_pv(cup, *m_prompt, this);
     dialogs.html = new Thtml(cup, *m_prompt, this);
+    dialogs.urkunden = new Turkunden(cup, this);
+    dialogs.teil_wahl = new Tteil_wahl(this);
+    // The chosen participant's certificate, for the race selected at the moment of the choice.
+    connect(dialogs.teil_wahl, &Tteil_wahl::raceCertificateChosen, this,
+            [this](const QString& startNumber) {
+                certificates->teilnehmerurkunde(laufe->currentCol(), startNumber);
+            });
+    connect(dialogs.teil_wahl, &Tteil_wahl::cupCertificateChosen, this,
+            [this](const QString& startNumber) {
+                certificates->gesamtteilnehmerurkunde(laufe->currentCol(), startNumber);
+            });
 }
 
 void Tw::destroyDialogs() {
-    const QList<QWidget*> all{dialogs.uberrzv, dialogs.bea_lauf, dialogs.bea_cup, dialogs.bea_teil,
-                              dialogs.bea_ag,  dialogs.bea_erg,  dialogs.bea_pv,  dialogs.html};
+    const QList<QWidget*> all{dialogs.uberrzv,  dialogs.bea_lauf, dialogs.bea_cup, dialogs.bea_teil,
+                              dialogs.bea_ag,   dialogs.bea_erg,  dialogs.bea_pv,  dialogs.html,
+                              dialogs.urkunden, dialogs.teil_wahl};
     qDeleteAll(all);
     dialogs = {};
 }
