@@ -78,6 +78,9 @@ Thtml::Thtml(TCupData& cup, Prompt& prompt, QWidget* parent)
     stil->addItems(
         {QStringLiteral("Standard RZV Stil"), QStringLiteral("weiss-blauer Hintergrund")});
     connect(stil, &QComboBox::activated, this, [this](int index) { m_cup.htmlStyle = index; });
+    // A new cup returns to the standard style, also while the dialog is open.
+    connect(&cup, &TCupData::tablesChanged, this,
+            [this] { stil->setCurrentIndex(m_cup.htmlStyle); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(panel);

@@ -171,7 +171,8 @@ private Q_SLOTS:
         QCOMPARE(w.cup.htmlStyle, 1);
         html.bildClick();
         QCOMPARE(prompt.shown.last(), QStringLiteral("url: https://validator.w3.org/"));
-        w.cup.neu(); // a new cup returns to the standard style
+        w.cup.neu(); // a new cup returns to the standard style, shown at once
+        QCOMPARE(html.stil->currentIndex(), 0);
         w.mainMenu->m_e_h->trigger();
         QCOMPARE(html.stil->currentIndex(), 0);
     }
