@@ -1,5 +1,6 @@
 #include "app/cuptab.h"
 #include "app/gridview.h"
+#include "app/laufepopup.h"
 #include "app/mainmenu.h"
 #include "app/sheetview.h"
 #include "app/teilpopup.h"
@@ -192,6 +193,14 @@ private Q_SLOTS:
             w.pages->setCurrentIndex(i);
             QVERIFY(w.grab().save(QStringLiteral(RZV_BINARY_DIR "/screens/tab%1.png").arg(i)));
         }
+        // The captions stay in place when the participants are scrolled to the far corner.
+        w.pages->setCurrentWidget(w.teil);
+        w.teil->scrollTo(w.teil->model()->index(w.teil->model()->rowCount() - 1,
+                                                w.teil->model()->columnCount() - 1));
+        QVERIFY(w.grab().save(QStringLiteral(RZV_BINARY_DIR "/screens/teil-scrolled.png")));
+        w.laufe->setCurrentCell(2, 1);
+        w.laufePopup->laufe_pop_d_2.vorschau->trigger();
+        QVERIFY(w.grab().save(QStringLiteral(RZV_BINARY_DIR "/screens/dlv.png")));
         w.mainMenu->m_h_b->trigger();
         QVERIFY(
             w.dialogs.uberrzv->grab().save(QStringLiteral(RZV_BINARY_DIR "/screens/about.png")));
