@@ -47,12 +47,18 @@ QStringList Ausgabe::texte() const {
 
 QString linksbuendig(const QString& text, int width) {
     if (text.size() >= width) return text.left(width);
-    return text + QString(width - text.size(), u' ');
+    QString field = text;
+    field.resize(width, u' ');
+    return field;
 }
 
 QString rechtsbuendig(const QString& text, int width) {
     if (text.size() >= width) return text.left(width);
-    return QString(width - text.size(), u' ') + text;
+    QString field;
+    field.reserve(width);
+    field.resize(width - text.size(), u' ');
+    field.append(text);
+    return field;
 }
 
 void berichtskopfOhneLeerzeile(Ausgabe& ausgabe, const TCupContent& cup) {

@@ -88,7 +88,7 @@ private:
 // Appends a right-aligned field; the same text as rechtsbuendig, without a text of its own (the
 // statistics of all participants write millions of these).
 void rechtsAnhaengen(QString& zeile, QStringView text, int breite) {
-    if (text.size() < breite) zeile.append(QString(breite - text.size(), u' '));
+    if (text.size() < breite) zeile.resize(zeile.size() + breite - text.size(), u' ');
     zeile.append(text.left(breite));
 }
 
