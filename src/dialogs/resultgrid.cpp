@@ -72,6 +72,21 @@ void ResultGrid::clearResults() {
         item(r, 1)->setText(QString());
 }
 
+std::map<TCellGrid::Id, QString> ResultGrid::results() const {
+    std::map<TCellGrid::Id, QString> byRace;
+    for (int r = 0; r < rowCount(); ++r)
+        byRace[item(r, 0)->data(kRaceIdRole).value<TCellGrid::Id>()] = item(r, 1)->text();
+    return byRace;
+}
+
+void ResultGrid::setResults(const std::map<TCellGrid::Id, QString>& results) {
+    const QSignalBlocker quiet(this);
+    for (int r = 0; r < rowCount(); ++r) {
+        const auto found = results.find(item(r, 0)->data(kRaceIdRole).value<TCellGrid::Id>());
+        if (found != results.end()) item(r, 1)->setText(found->second);
+    }
+}
+
 void ResultGrid::commitEditing() {
     if (state() != EditingState) return;
     if (QWidget* editor = indexWidget(currentIndex())) {

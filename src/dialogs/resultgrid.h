@@ -3,6 +3,7 @@
 #include "cup/cellgrid.h"
 
 #include <QTableWidget>
+#include <map>
 
 namespace rzv {
 
@@ -23,6 +24,9 @@ public:
     // One row per race of the cup, with the participant's stored results (row 0: none).
     void fill(const TCupContent& cup, int participantRow);
     void clearResults();
+    // The results by race, and putting them back into the rows of races that still exist.
+    std::map<TCellGrid::Id, QString> results() const;
+    void setResults(const std::map<TCellGrid::Id, QString>& results);
     // Ends an open cell edit, normalising its text.
     void commitEditing();
     // `checkentry`: normalises the result of row r by its race's type.

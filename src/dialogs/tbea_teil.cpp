@@ -67,6 +67,7 @@ Tbea_teil::Tbea_teil(TCupData& cup, Prompt& prompt, QWidget* parent)
         watch(field);
     connect(m_vereinS, &QComboBox::textActivated, m_verein, &QLineEdit::setText);
     onClick(m_speichern, &Tbea_teil::speichernClick);
+    connect(&cup, &TCupData::tablesChanged, this, &Tbea_teil::followCup);
 }
 
 void Tbea_teil::buildLayout() {
@@ -142,6 +143,20 @@ void Tbea_teil::fillFromCup(int R) {
         m_cup->addItem(c.cv.cell(0, row));
     m_cup->setCurrentIndex(-1);
     m_erg->fill(c, R);
+}
+
+// While adding, the lists and the result grid follow the cup (a race added or removed, a new or
+// loaded cup), keeping what was chosen and typed where it still exists.
+void Tbea_teil::followCup() {
+    if (!isVisible() || windowTitle() != kAddCaption) return;
+    m_erg->commitEditing();
+    const QString alt = m_alt->currentText();
+    const QString cupName = m_cup->currentText();
+    const auto typed = m_erg->results();
+    fillFromCup(0);
+    if (!alt.isEmpty()) selectText(m_alt, alt);
+    if (!cupName.isEmpty()) selectText(m_cup, cupName);
+    m_erg->setResults(typed);
 }
 
 void Tbea_teil::fieldEntered(QWidget* field) {

@@ -31,6 +31,7 @@ private:
     void resetFields();
     // The age-group and cup lists and the result grid from the cup (row R's results, 0: none).
     void fillFromCup(int R);
+    void followCup();
     bool complete() const;
     void writeParticipant(int T);
     int editedRow() const;

@@ -4,6 +4,8 @@
 #include "cup/ordering.h"
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QWidget>
 #include <initializer_list>
@@ -44,6 +46,13 @@ inline QStringList person(const QString& name, const QString& vorname, const QSt
             sn,   cupName};
 }
 
+// A field of a dialog by its name.
+template <typename T = QLineEdit> T* field(QWidget& dialog, const char* name) {
+    auto* widget = dialog.findChild<T*>(QString::fromLatin1(name));
+    if (!widget) qFatal("no field %s", name);
+    return widget;
+}
+
 // The user's keys go to whichever widget has the focus.
 inline QWidget* focused() {
     return QApplication::focusWidget();
@@ -52,8 +61,10 @@ inline void typeText(const QString& text) {
     for (const QChar ch : text)
         QTest::sendKeyEvent(QTest::Click, focused(), Qt::Key_unknown, QString(ch), Qt::NoModifier);
 }
+// Some keys take effect through the event loop (Return in a grid cell commits it that way).
 inline void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QTest::keyClick(focused(), k, modifiers);
+    QCoreApplication::processEvents();
 }
 inline void tab(int times = 1) {
     for (int i = 0; i < times; ++i)
@@ -64,6 +75,12 @@ inline void retype(const QString& text) {
     key(Qt::Key_A, Qt::ControlModifier);
     key(Qt::Key_Delete);
     typeText(text);
+}
+
+// Moves the focus to a button and presses it with the space bar.
+inline void press(QWidget& dialog, const char* button) {
+    field<QPushButton>(dialog, button)->setFocus();
+    key(Qt::Key_Space);
 }
 
 template <typename Dialog> bool activate(Dialog& dialog) {
