@@ -50,6 +50,8 @@ public:
     void doppellinie();
     void linie();
     void clear();
+    // Room for this many lines, for reports that know their length in advance.
+    void reserve(int lines) { m_zeilen.reserve(lines); }
 
     const QList<Zeile>& zeilen() const { return m_zeilen; }
     int count() const { return int(m_zeilen.size()); }

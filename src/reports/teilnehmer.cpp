@@ -170,6 +170,9 @@ void ausgabe_teilnehmer(Ausgabe& ausgabe, const TCupContent& cup, int i) {
 void ausgabe_teilnehmeralle(Ausgabe& ausgabe, const TCupContent& cup) {
     ausgabe.clear();
     berichtskopfOhneLeerzeile(ausgabe, cup);
+    // Per participant at most: blank, two titles, blank, the data heading and two data lines,
+    // blank, "Ergebnisse:", the races, blank and six statistic lines; then the foot.
+    ausgabe.reserve(2 + cup.participantCount() * (16 + cup.raceCount()) + 5);
     const Plaetze plaetze(cup, cup.raceCount());
     Bericht bericht(cup, [&](int k, int row) { return plaetze.platz(k, row); });
     for (int i = 1; i < cup.teil.rowCount(); ++i) {
