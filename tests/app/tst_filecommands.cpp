@@ -4,6 +4,7 @@
 #include "app/mainmenu.h"
 #include "app/tw.h"
 #include "cup/cupfile.h"
+#include "guitesting.h"
 #include "scriptedprompt.h"
 #include "testcup.h"
 
@@ -19,11 +20,6 @@ namespace {
 
 const QString kQuestion = QStringLiteral("ask: Sie haben noch ungesicherte Daten!\n");
 const QString kFilter = QStringLiteral("Rundenzeitverwalter 3.*.* (*.rz3)");
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 void writeBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
@@ -47,7 +43,7 @@ private Q_SLOTS:
         w.mainMenu->speichern->trigger(); // no file name yet: the save dialog first
         QCOMPARE(prompt.shown,
                  QStringList{"save: Rundenpokal-Daten speichern unter|" + kFilter + "|rz3"});
-        QCOMPARE(fileBytes(path).left(20), QByteArray("||0|1|1|0|0|\r\nWK U8|"));
+        QCOMPARE(test::fileBytes(path).left(20), QByteArray("||0|1|1|0|0|\r\nWK U8|"));
         QCOMPARE(w.statusFile->text(), path);
         QCOMPARE(w.statusChanged->text(), QString());
 
@@ -57,7 +53,7 @@ private Q_SLOTS:
         QCOMPARE(w.statusChanged->text(), QStringLiteral("geändert"));
         w.mainMenu->speichern->trigger();
         QCOMPARE(prompt.shown.size(), 1);
-        QVERIFY(fileBytes(path).startsWith("Abendlauf||0|"));
+        QVERIFY(test::fileBytes(path).startsWith("Abendlauf||0|"));
         QVERIFY(!w.cup.changed());
         prompt.answerFile({});
         w.mainMenu->speichernunter->trigger();

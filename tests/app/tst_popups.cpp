@@ -6,6 +6,7 @@
 #include "app/teilpopup.h"
 #include "app/tw.h"
 #include "dialogs/tbea_lauf.h"
+#include "guitesting.h"
 #include "scriptedprompt.h"
 #include "testcup.h"
 
@@ -25,13 +26,6 @@ QString enabled(const QMenu* menu) {
     return flags;
 }
 
-QStringList texts(const QMenu* menu) {
-    QStringList result;
-    for (const QAction* action : menu->actions())
-        result << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    return result;
-}
-
 } // namespace
 
 class TstPopups : public QObject {
@@ -41,34 +35,36 @@ private Q_SLOTS:
     void entriesAndSeparators() {
         test::ScriptedPrompt prompt;
         Tw w(&prompt);
-        QCOMPARE(texts(w.laufePopup->menu),
+        QCOMPARE(test::menuTexts(w.laufePopup->menu),
                  (QStringList{"Lauf &hinzufügen", "Lauf &bearbeiten", "-", "Lauf &löschen", "-",
                               "schnelle &Ergebniseingabe", "-", "&Statistik dieses Laufes",
                               "&DLV-Bericht dieses Laufes", "&Gesamtstatistik nach diesem Lauf",
                               "-", "&Urkunden drucken"}));
-        QCOMPARE(texts(w.laufePopup->laufe_pop_d), (QStringList{"Version &1", "Version &2"}));
-        QCOMPARE(texts(w.laufePopup->laufe_pop_d->actions()[1]->menu()),
+        QCOMPARE(test::menuTexts(w.laufePopup->laufe_pop_d),
+                 (QStringList{"Version &1", "Version &2"}));
+        QCOMPARE(test::menuTexts(w.laufePopup->laufe_pop_d->actions()[1]->menu()),
                  (QStringList{"&Vorschau", "&Drucken"}));
         QCOMPARE(
-            texts(w.laufePopup->laufe_pop_u),
+            test::menuTexts(w.laufePopup->laufe_pop_u),
             (QStringList{"&Siegerurkunden für diesen Lauf", "&Teilnahmeurkunde ...",
                          "Siegerurkunden für den &Gesamtcup", "Teilnehmer&urkunde Gesamtcup ..."}));
-        QCOMPARE(texts(w.teilPopup->menu),
+        QCOMPARE(test::menuTexts(w.teilPopup->menu),
                  (QStringList{"Teilnehmer &hinzufügen", "Teilnehmer &bearbeiten", "-",
                               "Teilnehmer &löschen", "-", "schnelle &Ergebniseingabe", "-",
                               "&Teilnehmerstatistik", "Teilnehmerstatistik - &Alle",
                               "&Statistik dieses Laufes", "&Gesamtstatistik nach diesem Lauf", "-",
                               "Sortieren nach dieser S&palte"}));
-        QCOMPARE(texts(w.teilPopup->teil_pop_g.menu),
+        QCOMPARE(test::menuTexts(w.teilPopup->teil_pop_g.menu),
                  (QStringList{"&Vorschau", "&Drucken", "&HTML-Export"}));
-        QCOMPARE(texts(w.teilPopup->teil_pop_p), (QStringList{"auf&steigend", "ab&fallend"}));
-        QCOMPARE(texts(w.cupPopups->ag_pop),
+        QCOMPARE(test::menuTexts(w.teilPopup->teil_pop_p),
+                 (QStringList{"auf&steigend", "ab&fallend"}));
+        QCOMPARE(test::menuTexts(w.cupPopups->ag_pop),
                  (QStringList{"Altersgruppe &hinzufügen", "Altergruppe &bearbeiten", "-",
                               "Altersgruppe &löschen"}));
-        QCOMPARE(texts(w.cupPopups->cv_pop),
+        QCOMPARE(test::menuTexts(w.cupPopups->cv_pop),
                  (QStringList{"Cup-Variation &hinzufügen", "Cup-Variation &bearbeiten", "-",
                               "Cup-Variation &löschen"}));
-        QCOMPARE(texts(w.cupPopups->pv_pop),
+        QCOMPARE(test::menuTexts(w.cupPopups->pv_pop),
                  (QStringList{"Punktezahl &hinzufügen", "-", "Punktezahl &löschen"}));
     }
 

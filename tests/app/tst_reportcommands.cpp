@@ -4,6 +4,7 @@
 #include "app/sheetview.h"
 #include "app/teilpopup.h"
 #include "app/tw.h"
+#include "guitesting.h"
 #include "reports/dlv.h"
 #include "reports/gesamt.h"
 #include "reports/laufergebnis.h"
@@ -43,11 +44,6 @@ struct Window {
         return ausgabe.texte();
     }
 };
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 } // namespace
 
@@ -124,7 +120,7 @@ private Q_SLOTS:
         QCOMPARE(win.prompt.shown,
                  QStringList{"save: HTML-Export speichern unter|HTML-Dateien (*.htm *.html);;alle "
                              "Dateien (*.*)|htm"});
-        const QByteArray page = fileBytes(path);
+        const QByteArray page = test::fileBytes(path);
         QVERIFY(page.startsWith(
             "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\r\n"));
         QVERIFY(page.contains("<title>Testcup S&uuml;d - Ergebnisse</title>"));
@@ -137,7 +133,7 @@ private Q_SLOTS:
         win.prompt.answerFile(path);
         w.teil->setCurrentCell(1, 2);
         w.teilPopup->teil_pop_t.html->trigger();
-        QVERIFY(fileBytes(path).contains("background-color: #AACCFF;"));
+        QVERIFY(test::fileBytes(path).contains("background-color: #AACCFF;"));
         QFile::remove(path);
         win.prompt.answerFile({});
         w.teilPopup->teil_pop_a.html->trigger();
@@ -170,7 +166,7 @@ private Q_SLOTS:
         win.prompt.answerPrint(pdf);
         w.teil->setCurrentCell(8, 2);
         w.teilPopup->teil_pop_s.drucken->trigger();
-        QVERIFY(fileBytes(pdf).startsWith("%PDF"));
+        QVERIFY(test::fileBytes(pdf).startsWith("%PDF"));
         QVERIFY(w.ausgabe.isEmpty()); // printing clears the sheet
         QVERIFY(win.prompt.errors.isEmpty());
     }

@@ -8,6 +8,7 @@
 #include "app/updown.h"
 #include "dialogs/thtml.h"
 #include "dialogs/tuberrzv.h"
+#include "guitesting.h"
 #include "scriptedprompt.h"
 #include "testcup.h"
 
@@ -22,17 +23,6 @@
 #include <QTest>
 
 using namespace rzv;
-
-namespace {
-
-QStringList entries(const QMenu* menu) {
-    QStringList texts;
-    for (const QAction* action : menu->actions())
-        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    return texts;
-}
-
-} // namespace
 
 class TstWindow : public QObject {
     Q_OBJECT
@@ -93,12 +83,12 @@ private Q_SLOTS:
         Tw w(&prompt);
         const QList<QAction*> menus = w.menuBar()->actions();
         QCOMPARE(menus.size(), 3);
-        QCOMPARE(entries(menus[0]->menu()),
+        QCOMPARE(test::menuTexts(menus[0]->menu()),
                  (QStringList{"&Neu", "&Laden", "&Speichern", "Speichern &unter", "-", "E&xit"}));
-        QCOMPARE(entries(menus[1]->menu()),
+        QCOMPARE(test::menuTexts(menus[1]->menu()),
                  (QStringList{"&Druckereinstellungen", "&HTML Einstellungen",
                               "&Urkunden Einstellungen"}));
-        QCOMPARE(entries(menus[2]->menu()), QStringList{QStringLiteral("Ü&ber RZV")});
+        QCOMPARE(test::menuTexts(menus[2]->menu()), QStringList{QStringLiteral("Ü&ber RZV")});
         QCOMPARE(w.mainMenu->neu->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
         QCOMPARE(w.mainMenu->laden->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
         QCOMPARE(w.mainMenu->speichern->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));

@@ -4,6 +4,7 @@
 #include "app/tw.h"
 #include "dialogs/tteil_wahl.h"
 #include "dialogs/turkunden.h"
+#include "guitesting.h"
 #include "scriptedprompt.h"
 #include "testcup.h"
 
@@ -13,15 +14,6 @@
 #include <QTest>
 
 using namespace rzv;
-
-namespace {
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
 
 // The certificate entries of the race table print on the window's printer.
 class TstWindowCertificates : public QObject {
@@ -44,7 +36,7 @@ private Q_SLOTS:
         QCOMPARE(prompt.shown, (QStringList{"plain: Rundenzeitverwalter: A-Cup drucken?",
                                             "plain: Rundenzeitverwalter: B-Cup drucken?",
                                             "plain: Rundenzeitverwalter: C-Cup drucken?"}));
-        QVERIFY(fileBytes(pdf).startsWith("%PDF"));
+        QVERIFY(test::fileBytes(pdf).startsWith("%PDF"));
         QVERIFY(prompt.errors.isEmpty());
         QVERIFY(!w.cup.changed());
     }
@@ -67,7 +59,7 @@ private Q_SLOTS:
         w.laufe->setCurrentCell(2, 3); // the race may change while the chooser is open
         chooser.klickClick();
         QVERIFY(!chooser.isVisible());
-        QVERIFY(fileBytes(pdf).startsWith("%PDF"));
+        QVERIFY(test::fileBytes(pdf).startsWith("%PDF"));
 
         // The cup certificate of the last race leaves the standing in the sheet.
         w.laufePopup->laufe_pop_u_u->trigger();
