@@ -1,5 +1,6 @@
 #include "app/tw.h"
 
+#include "app/bildertab.h"
 #include "app/certificatecommands.h"
 #include "app/cuppopups.h"
 #include "app/cuptab.h"
@@ -68,6 +69,7 @@ void Tw::createPages() {
     ausgabeView = new SheetView(ausgabe, pages);
     pages->addTab(ausgabeView, QStringLiteral("Ausgabe"));
     bilder = new QWidget(pages);
+    fillBilderTab(bilder);
     pages->addTab(bilder, QStringLiteral("Bilder"));
     pages->setCurrentIndex(0);
 

@@ -19,6 +19,7 @@ Tteil_wahl::Tteil_wahl(QWidget* parent) : QDialog(parent) {
     teil_wahl_box->setInsertPolicy(QComboBox::NoInsert);
     teil_wahl_box->setEditText(QStringLiteral("bitte wählen ..."));
     teil_wahl_box->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    teil_wahl_box->setMinimumWidth(180);
     klick = new QPushButton(QStringLiteral("Auswählen"), this);
     connect(klick, &QPushButton::clicked, this, &Tteil_wahl::klickClick);
 
