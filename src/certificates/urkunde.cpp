@@ -13,6 +13,8 @@ const QString kFontName = QStringLiteral("Times New Roman");
 // The signatory of the style "2. Kranichseer Wiesenlauf"; the settings add to it.
 const QString kStyle2Signatory = QStringLiteral("Martin Wiesner");
 constexpr int kMinimumFontHeight = 1;
+// The row "Ort:" of the race table.
+constexpr int kOrtRow = 10;
 
 QString ageGroupLine(const QString& ageGroup, const QString& cupVariation) {
     return cupVariation.isEmpty() ? ageGroup : ageGroup + QStringLiteral(" - ") + cupVariation;
@@ -206,9 +208,9 @@ void CertificatePages::drawStyle2(const RaceCertificate& certificate) {
     m_canvas.drawImage(QRect(x(15), logoTop, size(3.5), size(1.365)), sponsors[5]);
     m_canvas.drawImage(QRect(x(18.8), logoTop, size(1.5), size(1.71)), m_pictures.clubLogo);
 
-    const QString place = m_cup.laufe.cell(readInt(certificate.race).value_or(-1), 10);
+    const QString venue = m_cup.laufe.cell(readInt(certificate.race).value_or(-1), kOrtRow);
     drawLines({
-        Line{place + QStringLiteral(", den ") + m_today, double(m), double(W - m - 14 * Hs), y(19)},
+        Line{venue + QStringLiteral(", den ") + m_today, double(m), double(W - m - 14 * Hs), y(19)},
         Line{kStyle2Signatory + m_settings.unter1, double(16 * Hs + m), double(W - m), y(19)},
         Line{QStringLiteral("Leiter Abt. Leichtathletik") + m_settings.unter2, double(16 * Hs + m),
              double(W - m), y(19.5)},
