@@ -2,7 +2,7 @@
 
 #include "app/prompt.h"
 #include "app/tw.h"
-#include "app/version.h"
+#include "cup/product.h"
 #include "certificates/paintercanvas.h"
 #include "certificates/printruns.h"
 #include "dialogs/turkunden.h"
@@ -29,7 +29,7 @@ void CertificateCommands::run(const std::function<void(CertificatePages&)>& prin
 void CertificateCommands::siegerurkunde(int race) {
     run([&](CertificatePages& pages) {
         rzv::siegerurkunde(m_w.cup, race, pages, [this](const QString& variation) {
-            return m_w.prompt().askPlain(kProductName, printVariationQuestion(variation));
+            return m_w.prompt().askPlain(kProduktname, printVariationQuestion(variation));
         });
     });
 }

@@ -1,7 +1,7 @@
 #include "app/filecommands.h"
 #include "app/germanqt.h"
 #include "app/tw.h"
-#include "app/version.h"
+#include "cup/product.h"
 #include "dialogs/tuberrzv.h"
 
 #include <QApplication>
@@ -9,7 +9,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(rzv::kProductName);
+    QApplication::setApplicationName(rzv::kProduktname);
     QApplication::setApplicationVersion(rzv::kVersion);
     QApplication::setWindowIcon(QIcon(rzv::stopwatchPicture(64)));
 

@@ -12,7 +12,7 @@
 #include "app/reportcommands.h"
 #include "app/sheetview.h"
 #include "app/teilpopup.h"
-#include "app/version.h"
+#include "cup/product.h"
 #include "cup/errors.h"
 
 #include <QCloseEvent>
@@ -47,7 +47,7 @@ Tw::Tw(Prompt* prompt)
     connect(&cup, &TCupData::statusChanged, this, &Tw::statusChangedSlot);
     clearForNewCup();
     cup.neu();
-    setWindowTitle(kProductName + QLatin1Char(' ') + kVersion);
+    setWindowTitle(kProduktname + QLatin1Char(' ') + kVersion);
     createDialogs();
 }
 

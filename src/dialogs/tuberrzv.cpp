@@ -1,7 +1,7 @@
 #include "dialogs/tuberrzv.h"
 
 #include "app/prompt.h"
-#include "app/version.h"
+#include "cup/product.h"
 #include "reports/sheet.h"
 
 #include <QGridLayout>
@@ -54,7 +54,7 @@ Tuberrzv::Tuberrzv(Prompt& prompt, QWidget* parent) : QDialog(parent), m_prompt(
 
     auto* picture = new QLabel(this);
     picture->setPixmap(stopwatchPicture(128));
-    auto* title = new QLabel(kProductName + QLatin1Char(' ') + kVersion, this);
+    auto* title = new QLabel(kProduktname + QLatin1Char(' ') + kVersion, this);
     QFont big = title->font();
     big.setPointSize(big.pointSize() + 6);
     big.setBold(true);

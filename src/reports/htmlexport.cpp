@@ -10,7 +10,6 @@ namespace rzv {
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
-const QString kVersion = QStringLiteral(RZV_VERSION);
 
 QString meta(const QString& name, const QString& content) {
     return QStringLiteral("<meta name=\"%1\" content=\"%2\">").arg(name, htmlAttribute(content));

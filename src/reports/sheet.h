@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cup/product.h"
+
 #include <QColor>
 #include <QDateTime>
 #include <QFlags>
@@ -19,7 +21,6 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(Stile)
 inline const QColor kSchwarz{Qt::black};
 
 // The product's web address and credit, written into the report foot (and linked in HTML pages).
-inline const QString kProduktname = QStringLiteral("Rundenzeitverwalter");
 inline const QString kWebAdresse = QStringLiteral("https://rundenzeitverwalter.example.org");
 inline const QString kCredit = QStringLiteral("Erstellt mit Rundenzeitverwalter");
 
