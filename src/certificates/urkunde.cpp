@@ -11,7 +11,7 @@ namespace {
 const QString kJobTitle = QStringLiteral("RZV Ausdruck");
 const QString kFontName = QStringLiteral("Times New Roman");
 // The signatory of the style "2. Kranichseer Wiesenlauf"; the settings add to it.
-const QString kStyle2Signatory = QStringLiteral("Martin Wiesner");
+const QString kStyle2Signatory = QStringLiteral("Die Laufleitung");
 constexpr int kMinimumFontHeight = 1;
 // The row "Ort:" of the race table.
 constexpr int kOrtRow = 10;

@@ -245,7 +245,7 @@ private Q_SLOTS:
                              {QStringLiteral("in der Zeit von"), 2032, 2928, 5153, 119},
                              {QStringLiteral("0:38'12,4\""), 2032, 2928, 5480, 179},
                              {QStringLiteral("Kranichsee, den 03.05.2026"), 248, 1590, 6461, 103},
-                             {QStringLiteral("Martin WiesnerVorsitz"), 3816, 4712, 6461, 85},
+                             {QStringLiteral("Die LaufleitungVorsitz"), 3816, 4712, 6461, 81},
                              {QStringLiteral("Leiter Abt. LeichtathletikKassenwart"), 3816, 4712,
                               6624.5, 49},
                          });
@@ -258,7 +258,7 @@ private Q_SLOTS:
         pages.urkunde(sampleRace());
         const QStringList texts = f.canvas.texts(0);
         QCOMPARE(texts.mid(texts.size() - 2),
-                 QStringList({"Martin Wiesner", "Leiter Abt. Leichtathletik"}));
+                 QStringList({"Die Laufleitung", "Leiter Abt. Leichtathletik"}));
         QCOMPARE(texts[texts.size() - 3], QStringLiteral(", den 03.05.2026")); // no such race place
     }
 
