@@ -25,6 +25,9 @@ void Tw::createDialogs() {
     dialogs.bea_ag = new Tbea_ag(cup, *m_prompt, this);
     dialogs.bea_erg = new Tbea_erg(cup, *m_prompt, this);
     dialogs.bea_pv = new Tbea_pv(cup, *m_prompt, this);
+    // Fast result entry shows the participant it found selected in the participant table.
+    connect(dialogs.bea_erg, &Tbea_erg::participantFound, this,
+            [this](int row) { teil->setCurrentCell(teil->currentCol(), row); });
     dialogs.html = new Thtml(cup, *m_prompt, this);
     dialogs.urkunden = new Turkunden(cup, this);
     dialogs.teil_wahl = new Tteil_wahl(this);

@@ -83,9 +83,14 @@ inline void press(QWidget& dialog, const char* button) {
     key(Qt::Key_Space);
 }
 
+// Makes the dialog the active window, after the activations still pending (another dialog that
+// was hidden hands the focus back to its window first).
 template <typename Dialog> bool activate(Dialog& dialog) {
+    QCoreApplication::processEvents();
     dialog.activateWindow();
-    return QTest::qWaitForWindowActive(&dialog);
+    const bool active = QTest::qWaitForWindowActive(&dialog);
+    QCoreApplication::processEvents();
+    return active && dialog.isActiveWindow();
 }
 
 // Keeps a picture of a dialog for a person to look at.
