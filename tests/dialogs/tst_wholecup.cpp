@@ -113,6 +113,7 @@ private Q_SLOTS:
         QVERIFY(activate(lauf));
         typeRace(lauf, true, QStringLiteral("14062026"));
         typeRace(lauf, false, QStringLiteral("10052026"));
+        keepScreenshot(lauf, QStringLiteral("window-tbea_lauf"));
         lauf.hide();
         QCOMPARE(w.cup.laufe.cell(1, kDatum), QStringLiteral("10.05.2026"));
         QCOMPARE(w.laufe->gridModel()->columnCount(), 2);
@@ -127,6 +128,7 @@ private Q_SLOTS:
         QCOMPARE(w.cup.teil.cell(kVorname, 1), QStringLiteral("Aye"));
         typeParticipant(teil, QStringLiteral("Berger"), QStringLiteral("Jörg"),
                         QStringLiteral("17.11.1950"), 1, 0);
+        keepScreenshot(teil, QStringLiteral("window-tbea_teil"));
         teil.hide();
         QCOMPARE(w.cup.participantCount(), 2);
         QCOMPARE(w.cup.teil.cell(kStartnummer, 2), QStringLiteral("001"));
