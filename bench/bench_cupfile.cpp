@@ -1,31 +1,14 @@
 // Load, save and ordering by a result column of large cups, to watch that they grow like
 // n log n and that loading or saving 100,000 participants stays well under a second.
+#include "besttime.h"
 #include "cupgenerator.h"
 
 #include "cup/cupfile.h"
 #include "cup/ordering.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <functional>
-
-namespace {
-
-// The best of a few runs, in milliseconds.
-double bestOf(int runs, const std::function<void()>& work) {
-    double best = 1e100;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        best = std::min(best, static_cast<double>(timer.nsecsElapsed()) / 1e6);
-    }
-    return best;
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
@@ -36,10 +19,10 @@ int main(int argc, char* argv[]) {
         static_cast<rzv::TCupContent&>(cup) = rzv::bench::generateCup(participants, 20, 3);
         cup.fileName = dir.filePath(QStringLiteral("cup.rz3"));
 
-        const double save = bestOf(3, [&] { rzv::speichern(cup); });
-        const double load = bestOf(3, [&] { rzv::laden(cup, cup.fileName); });
+        const double save = rzv::bench::bestOf(3, [&] { rzv::speichern(cup); });
+        const double load = rzv::bench::bestOf(3, [&] { rzv::laden(cup, cup.fileName); });
         const int column = rzv::resultColumn(7);
-        const double sort = bestOf(3, [&] {
+        const double sort = rzv::bench::bestOf(3, [&] {
             rzv::teilsort(cup, -1, rzv::kName);
             rzv::teilsort(cup, -1, column);
         });

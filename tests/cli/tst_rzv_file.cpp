@@ -1,22 +1,10 @@
 // The rzv tool's file commands, run as a user runs them.
-#include <QProcess>
+#include "rzvprocess.h"
+
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-
-struct Run {
-    int exitCode;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run rzv(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(RZV_BINARY_DIR "/src/cli/rzv"), args);
-    process.waitForFinished(60000);
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
 
 QByteArray contents(const QString& path) {
     QFile file(path);
@@ -34,7 +22,7 @@ private:
 private Q_SLOTS:
     void newWritesTheFourLines() {
         const QString out = m_dir.filePath(QStringLiteral("neu.rz3"));
-        const Run run = rzv({QStringLiteral("new"), out});
+        const rzv::test::RzvRun run = rzv::test::runRzv({QStringLiteral("new"), out});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(contents(out),
                  QByteArray("||0|1|1|0|0|\r\n"
@@ -55,7 +43,7 @@ private Q_SLOTS:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(input);
         file.close();
-        const Run run = rzv({QStringLiteral("resave"), in, out});
+        const rzv::test::RzvRun run = rzv::test::runRzv({QStringLiteral("resave"), in, out});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(contents(in), input);
         QCOMPARE(contents(out), QByteArray("Cup||1|1|1|0|2|\r\n\r\n\r\n\r\n"
@@ -64,16 +52,16 @@ private Q_SLOTS:
     }
 
     void errorsAndUsage() {
-        const Run missing = rzv({QStringLiteral("resave"), m_dir.filePath(QStringLiteral("nichts.rz3")),
+        const rzv::test::RzvRun missing = rzv::test::runRzv({QStringLiteral("resave"), m_dir.filePath(QStringLiteral("nichts.rz3")),
                                  m_dir.filePath(QStringLiteral("x.rz3"))});
         QCOMPARE(missing.exitCode, 1);
-        QCOMPARE(missing.err, QByteArray("rzv: I/O-Fehler 2\n"));
+        QCOMPARE(missing.err, QStringLiteral("rzv: I/O-Fehler 2\n"));
 
-        QCOMPARE(rzv({QStringLiteral("resave"), QStringLiteral("only-one")}).exitCode, 2);
-        QCOMPARE(rzv({QStringLiteral("frobnicate")}).exitCode, 2);
-        QCOMPARE(rzv({}).exitCode, 2);
+        QCOMPARE(rzv::test::runRzv({QStringLiteral("resave"), QStringLiteral("only-one")}).exitCode, 2);
+        QCOMPARE(rzv::test::runRzv({QStringLiteral("frobnicate")}).exitCode, 2);
+        QCOMPARE(rzv::test::runRzv({}).exitCode, 2);
 
-        const Run help = rzv({QStringLiteral("--help")});
+        const rzv::test::RzvRun help = rzv::test::runRzv({QStringLiteral("--help")});
         QCOMPARE(help.exitCode, 0);
         QVERIFY(help.out.contains("rzv resave FILE OUT"));
     }
