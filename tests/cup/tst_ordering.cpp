@@ -70,6 +70,17 @@ void markRows(TCellGrid& grid) {
     for (int row = 1; row < grid.rowCount(); ++row) grid.setCell(grid.colCount() - 1, row, QString::number(row));
 }
 
+// Orders copies of the cup both ways and tells whether they agree row for row.
+bool sortsLikeTheExchangeSort(const TCupContent& cup, int direction, int col) {
+    TCupContent fast = cup;
+    TCupContent literal = cup;
+    markRows(fast.teil);
+    markRows(literal.teil);
+    teilsort(fast, direction, col);
+    exchangeSortTeil(literal, direction, col);
+    return fast.teil == literal.teil;
+}
+
 } // namespace
 
 class TestOrdering : public QObject {
@@ -82,13 +93,7 @@ private Q_SLOTS:
             TCupContent cup = randomCup(random, 2 + static_cast<int>(random() % 40));
             for (int col = 0; col <= 9; ++col) {
                 for (int direction : {-1, 1}) {
-                    TCupContent fast = cup;
-                    TCupContent literal = cup;
-                    markRows(fast.teil);
-                    markRows(literal.teil);
-                    teilsort(fast, direction, col);
-                    exchangeSortTeil(literal, direction, col);
-                    QVERIFY2(fast.teil == literal.teil,
+                    QVERIFY2(sortsLikeTheExchangeSort(cup, direction, col),
                              qPrintable(QStringLiteral("round %1 column %2 direction %3").arg(round).arg(col).arg(direction)));
                 }
             }
@@ -103,15 +108,7 @@ private Q_SLOTS:
             cup.ag.setCell(0, 5, QString());
             for (int row = 1; row < cup.teil.rowCount(); ++row)
                 if (random() % 3 == 0) cup.teil.setCell(kAltersgruppe, row, QString());
-            for (int direction : {-1, 1}) {
-                TCupContent fast = cup;
-                TCupContent literal = cup;
-                markRows(fast.teil);
-                markRows(literal.teil);
-                teilsort(fast, direction, kAltersgruppe);
-                exchangeSortTeil(literal, direction, kAltersgruppe);
-                QVERIFY(fast.teil == literal.teil);
-            }
+            for (int direction : {-1, 1}) QVERIFY(sortsLikeTheExchangeSort(cup, direction, kAltersgruppe));
         }
     }
 
