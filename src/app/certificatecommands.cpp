@@ -1,6 +1,6 @@
 #include "app/certificatecommands.h"
 
-#include "app/prompt.h"
+#include "ui/prompt.h"
 #include "app/tw.h"
 #include "cup/product.h"
 #include "certificates/paintercanvas.h"

@@ -1,6 +1,6 @@
 #include "app/filecommands.h"
 
-#include "app/prompt.h"
+#include "ui/prompt.h"
 #include "cup/cupdata.h"
 #include "cup/cupfile.h"
 #include "cup/errors.h"

@@ -2,7 +2,7 @@
 
 #include "app/filecommands.h"
 #include "app/menubuilder.h"
-#include "app/prompt.h"
+#include "ui/prompt.h"
 #include "app/tw.h"
 #include "dialogs/thtml.h"
 #include "dialogs/tuberrzv.h"

@@ -1,6 +1,6 @@
 #include "app/reportcommands.h"
 
-#include "app/prompt.h"
+#include "ui/prompt.h"
 #include "cup/cupdata.h"
 #include "cup/errors.h"
 #include "reports/htmlexport.h"

@@ -8,7 +8,7 @@
 #include "app/gridview.h"
 #include "app/laufepopup.h"
 #include "app/mainmenu.h"
-#include "app/qtprompt.h"
+#include "ui/qtprompt.h"
 #include "app/reportcommands.h"
 #include "app/sheetview.h"
 #include "app/teilpopup.h"

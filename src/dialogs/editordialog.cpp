@@ -1,6 +1,6 @@
 #include "dialogs/editordialog.h"
 
-#include "app/prompt.h"
+#include "ui/prompt.h"
 #include "cup/cupdata.h"
 #include "cup/errors.h"
 #include "cup/notation.h"

@@ -1,6 +1,6 @@
 #include "dialogs/loeschen.h"
 
-#include "app/prompt.h"
+#include "ui/prompt.h"
 #include "cup/cupdata.h"
 #include "cup/ordering.h"
 #include "dialogs/editordialog.h"

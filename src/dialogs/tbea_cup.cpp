@@ -1,6 +1,6 @@
 #include "dialogs/tbea_cup.h"
 
-#include "app/prompt.h"
+#include "ui/prompt.h"
 #include "cup/cupdata.h"
 #include "cup/notation.h"
 #include "cup/ordering.h"

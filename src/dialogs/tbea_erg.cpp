@@ -1,6 +1,6 @@
 #include "dialogs/tbea_erg.h"
 
-#include "app/prompt.h"
+#include "ui/prompt.h"
 #include "cup/cupdata.h"
 #include "cup/notation.h"
 

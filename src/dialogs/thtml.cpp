@@ -1,6 +1,6 @@
 #include "dialogs/thtml.h"
 
-#include "app/prompt.h"
+#include "ui/prompt.h"
 #include "cup/cupdata.h"
 
 #include <QComboBox>

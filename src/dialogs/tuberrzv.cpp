@@ -1,6 +1,6 @@
 #include "dialogs/tuberrzv.h"
 
-#include "app/prompt.h"
+#include "ui/prompt.h"
 #include "cup/product.h"
 #include "reports/sheet.h"
 

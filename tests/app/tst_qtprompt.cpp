@@ -1,5 +1,5 @@
 #include "app/germanqt.h"
-#include "app/qtprompt.h"
+#include "ui/qtprompt.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "app/qtprompt.h"
+#include "ui/qtprompt.h"
 
 #include <QAbstractPrintDialog>
 #include <QDesktopServices>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/prompt.h"
+#include "ui/prompt.h"
 
 namespace rzv {
 
