@@ -14,18 +14,58 @@ namespace rzv {
 
 namespace {
 
-// Paints one caption cell the way the header paints its sections.
+// How a caption cell shows where the current cell is: as the current cell itself, as a caption
+// of its row or column, or not at all.
+enum class Mark { none, line, cell };
+
+Mark markOf(const GridView& view, int col, int row) {
+    if (col == view.currentCol() && row == view.currentRow()) return Mark::cell;
+    const CellGridModel& model = *view.gridModel();
+    const bool captionColumn = col < model.fixedCols() && row >= model.fixedRows();
+    const bool captionRow = row < model.fixedRows() && col >= model.fixedCols();
+    if ((captionColumn && row == view.currentRow()) || (captionRow && col == view.currentCol()))
+        return Mark::line;
+    return Mark::none;
+}
+
+// Paints one caption cell the way the header paints its sections, marked in the highlight
+// colour of the selection: fully for the current cell, lightly for its row and column.
 void paintCaption(QWidget* widget, QPainter& painter, const QRect& rect, const QString& text,
-                  bool current) {
+                  Mark mark) {
     QStyleOptionHeader option;
     option.initFrom(widget);
     option.rect = rect;
     option.text = text;
     option.textAlignment = Qt::AlignLeft | Qt::AlignVCenter;
     option.position = QStyleOptionHeader::Middle;
-    if (current) option.state |= QStyle::State_Sunken;
-    widget->style()->drawControl(QStyle::CE_Header, &option, &painter, widget);
+    QStyle* style = widget->style();
+    style->drawControl(QStyle::CE_HeaderSection, &option, &painter, widget);
+    if (mark != Mark::none) {
+        QColor highlight = option.palette.color(QPalette::Highlight);
+        if (mark == Mark::line) highlight.setAlphaF(0.3f);
+        painter.fillRect(rect.adjusted(0, 0, -1, -1), highlight);
+    }
+    if (mark == Mark::cell)
+        option.palette.setColor(QPalette::ButtonText,
+                                option.palette.color(QPalette::HighlightedText));
+    style->drawControl(QStyle::CE_HeaderLabel, &option, &painter, widget);
 }
+
+// The frozen caption row: each scrolled column shows its row-0 cell.
+class CaptionRowHeader : public QHeaderView {
+public:
+    CaptionRowHeader(GridView& view) : QHeaderView(Qt::Horizontal, &view), m_view(view) {}
+
+protected:
+    void paintSection(QPainter* painter, const QRect& rect, int section) const override {
+        const int col = m_view.gridModel()->gridCol(section);
+        paintCaption(viewport(), *painter, rect, m_view.grid().cell(col, 0),
+                     markOf(m_view, col, 0));
+    }
+
+private:
+    GridView& m_view;
+};
 
 // The frozen caption columns: each row of the view shows the grid's cells of those columns.
 class FrozenColumnsHeader : public QHeaderView {
@@ -48,8 +88,7 @@ protected:
         for (int c = 0; c < model->fixedCols(); ++c) {
             const int width = m_view.grid().colWidth(c);
             paintCaption(viewport(), *painter, QRect(left, rect.top(), width, rect.height()),
-                         m_view.grid().cell(c, row),
-                         m_view.currentCol() == c && m_view.currentRow() == row);
+                         m_view.grid().cell(c, row), markOf(m_view, c, row));
             left += width;
         }
     }
@@ -70,7 +109,7 @@ protected:
         for (int c = 0; c < m_view.gridModel()->fixedCols(); ++c) {
             const int width = m_view.grid().colWidth(c);
             paintCaption(this, painter, QRect(left, 0, width, height()), m_view.grid().cell(c, 0),
-                         m_view.currentCol() == c && m_view.currentRow() == 0);
+                         markOf(m_view, c, 0));
             left += width;
         }
     }
@@ -83,6 +122,7 @@ private:
 
 GridView::GridView(TCellGrid& grid, QWidget* parent)
     : QTableView(parent), m_grid(grid), m_model(new CellGridModel(grid, this)) {
+    setHorizontalHeader(new CaptionRowHeader(*this));
     setVerticalHeader(new FrozenColumnsHeader(*this));
     setModel(m_model);
     setEditTriggers(NoEditTriggers);
@@ -149,6 +189,11 @@ void GridView::showCurrentCell() {
         selectionModel()->clearCurrentIndex();
         selectionModel()->clearSelection();
     }
+    updateCaptions();
+}
+
+void GridView::updateCaptions() {
+    horizontalHeader()->viewport()->update();
     verticalHeader()->viewport()->update();
     m_corner->update();
 }
@@ -158,8 +203,7 @@ void GridView::currentChanged(const QModelIndex& current, const QModelIndex& pre
     if (!current.isValid()) return;
     m_col = m_model->gridCol(current.column());
     m_row = m_model->gridRow(current.row());
-    verticalHeader()->viewport()->update();
-    m_corner->update();
+    updateCaptions();
 }
 
 int GridView::frozenColAt(int x) const {
@@ -211,6 +255,16 @@ void GridView::contextMenuEvent(QContextMenuEvent* event) {
     // The menu key opens the menu for the current cell; the mouse for the cell under it.
     if (event->reason() == QContextMenuEvent::Mouse) pickCellAt(mapFromGlobal(event->globalPos()));
     Q_EMIT contextMenuWanted(event->globalPos());
+}
+
+void GridView::focusInEvent(QFocusEvent* event) {
+    // Qt puts the current index on the first scrolled cell when the focus comes in without one,
+    // which is always so while the current cell is a caption: among others when a context menu
+    // opened over a caption closes, just before its command runs. The current cell stays.
+    const int col = m_col;
+    const int row = m_row;
+    QTableView::focusInEvent(event);
+    if (col != m_col || row != m_row) setCurrentCell(col, row);
 }
 
 bool GridView::eventFilter(QObject* watched, QEvent* event) {

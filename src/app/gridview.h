@@ -10,8 +10,9 @@ class CellGridModel;
 
 // A cup table on screen. The grid's frozen caption row and caption columns stay in place while
 // the rest scrolls: the caption row is the horizontal header, the caption columns are painted by
-// the vertical header, and the corner above them shows their captions. Cells are never edited
-// in place.
+// the vertical header, and the corner above them shows their captions. The captions mark the
+// row and column of the current cell, so that the user sees whom a command will hit. Cells are
+// never edited in place.
 //
 // The current cell is kept in grid coordinates and may lie in the captions. Any mouse button
 // released over a cell makes it current, and a context menu request first picks the cell under
@@ -42,6 +43,7 @@ Q_SIGNALS:
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void updateGeometries() override;
@@ -49,6 +51,8 @@ protected:
 private:
     int frozenColAt(int x) const;
     void showCurrentCell();
+    // Repaints the captions, which mark the current cell's row and column.
+    void updateCaptions();
 
     TCellGrid& m_grid;
     CellGridModel* m_model;

@@ -97,6 +97,38 @@ private Q_SLOTS:
         QCOMPARE(view.currentCol(), 2);
     }
 
+    // The captions show where the current cell is: in the highlight colour when it is a caption
+    // itself, lightly in the caption columns of its row and the caption of its column.
+    void theCurrentCellIsMarkedInTheCaptions() {
+        TCupContent cup = test::smallCup(3, 20);
+        GridView view(cup.teil);
+        view.resize(600, 300);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QHeaderView* names = view.verticalHeader();
+        const auto namesPixel = [names](int x, int section) {
+            return names->viewport()->grab().toImage().pixelColor(
+                x, names->sectionViewportPosition(section) + 2);
+        };
+        // Right of the texts: "Name" is 100 pixels wide, "Vorname" too.
+        QTest::mouseClick(names->viewport(), Qt::LeftButton, {},
+                          QPoint(10, names->sectionViewportPosition(4) + 5));
+        QCOMPARE(namesPixel(95, 4), names->viewport()->palette().color(QPalette::Highlight));
+        QVERIFY(namesPixel(195, 4) != namesPixel(195, 3));
+        QCOMPARE(namesPixel(95, 3), namesPixel(95, 5));
+
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
+                          view.visualRect(view.gridModel()->index(2, 1)).center());
+        QVERIFY(namesPixel(95, 2) != namesPixel(95, 4));
+        QHeaderView* captions = view.horizontalHeader();
+        const QImage captionRow = captions->viewport()->grab().toImage();
+        const auto captionPixel = [&](int section) {
+            return captionRow.pixelColor(captions->sectionViewportPosition(section) + 70, 2);
+        };
+        QVERIFY(captionPixel(1) != captionPixel(0));
+        QCOMPARE(captionPixel(0), captionPixel(2));
+    }
+
     void contextMenuOpensForThePickedCell() {
         TCupContent cup = test::smallCup(2, 4);
         GridView view(cup.laufe);

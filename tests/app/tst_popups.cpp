@@ -5,13 +5,20 @@
 #include "app/laufepopup.h"
 #include "app/teilpopup.h"
 #include "app/tw.h"
+#include "dialogs/tbea_erg.h"
 #include "dialogs/tbea_lauf.h"
+#include "dialogs/tbea_teil.h"
 #include "guitesting.h"
 #include "scriptedprompt.h"
 #include "testcup.h"
 
 #include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 
 using namespace rzv;
@@ -24,6 +31,62 @@ QString enabled(const QMenu* menu) {
     for (const QAction* action : menu->actions())
         if (!action->isSeparator()) flags += action->isEnabled() ? u'1' : u'0';
     return flags;
+}
+
+// Where a grid shows one of its caption cells: the frozen corner, caption row or caption
+// columns, and the point within it. The grid is scrolled so that the cell is in view.
+std::pair<QWidget*, QPoint> captionOnScreen(GridView& view, int col, int row) {
+    const CellGridModel& model = *view.gridModel();
+    view.scrollTo(model.indexOfCell(std::max(col, model.fixedCols()), std::max(row, 1)));
+    int left = 5;
+    for (int c = 0; c < std::min(col, model.fixedCols()); ++c)
+        left += view.grid().colWidth(c);
+    if (col < model.fixedCols() && row == 0)
+        return {view.childAt(view.frameWidth() + 1, view.frameWidth() + 1), {left, 5}};
+    if (row == 0) {
+        const QHeaderView* captions = view.horizontalHeader();
+        return {captions->viewport(),
+                {captions->sectionViewportPosition(col - model.fixedCols()) + 5, 5}};
+    }
+    const QHeaderView* rows = view.verticalHeader();
+    return {rows->viewport(), {left, rows->sectionViewportPosition(row - model.fixedRows()) + 5}};
+}
+
+// A right click as the window system delivers it: press, release, then the menu request.
+void rightClick(QWidget* widget, const QPoint& at) {
+    QTest::mouseClick(widget, Qt::RightButton, {}, at);
+    QContextMenuEvent request(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
+    QApplication::sendEvent(widget, &request);
+}
+
+// Chooses a menu entry by the keys of its underlined letters, through the open submenus.
+void chooseByKeys(const QString& keys) {
+    for (const QChar key : keys) {
+        QWidget* menu = QApplication::activePopupWidget();
+        QVERIFY2(menu, "no menu open");
+        QTest::keyClick(menu, key.toLatin1());
+    }
+    QVERIFY(!QApplication::activePopupWidget());
+}
+
+// What a command showed: the questions, the texts of the open editors, the output sheet and the
+// first participant row.
+QString whatTheUserSees(Tw& w, const test::ScriptedPrompt& prompt) {
+    QStringList seen = prompt.shown;
+    for (const QDialog* editor : std::initializer_list<const QDialog*>{
+             w.dialogs.bea_lauf, w.dialogs.bea_teil, w.dialogs.bea_erg}) {
+        if (!editor->isVisible()) continue;
+        seen << editor->windowTitle();
+        for (const QLineEdit* field : editor->findChildren<QLineEdit*>())
+            seen << field->text();
+        for (const QLabel* label : editor->findChildren<QLabel*>())
+            seen << label->text();
+    }
+    seen << w.ausgabe.texte();
+    const TCellGrid& teil = w.cup.teil;
+    seen << QStringLiteral("erste Zeile: %1, %2, %3")
+                .arg(teil.cell(kName, 1), teil.cell(kVorname, 1), teil.cell(kStartnummer, 1));
+    return seen.join(u'\n');
 }
 
 } // namespace
@@ -203,6 +266,83 @@ private Q_SLOTS:
         QCOMPARE(w.cup.teil.cell(kStartnummer, 1), QStringLiteral("001"));
         QVERIFY(!w.cup.changed()); // ordering is no change of the cup
         QVERIFY(prompt.shown.isEmpty());
+    }
+
+    // A right click on a caption cell (frozen row, frozen columns, corner) makes it the current
+    // cell, and the command chosen from the menu acts on it, whether or not the grid had the
+    // keyboard focus before (the focus comes back to the grid when the menu closes).
+    void commandsActOnTheClickedCaptionCell_data() {
+        QTest::addColumn<bool>("onLaufe");
+        QTest::addColumn<int>("col");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("expected");
+        struct Case {
+            const char* name;
+            bool onLaufe;
+            int col;
+            int row;
+            const char* keys;
+            const char* expected;
+        };
+        const Case cases[] = {
+            {"Name: bearbeiten", false, kName, 30, "b", "Teilnehmer bearbeiten\nLäufer029"},
+            {"Vorname: löschen", false, kVorname, 30, "l",
+             "Sind Sie sicher, dass Sie den Teilnehmer (Läufer029, Vorname11) löschen wollen?"},
+            {"Name: Teilnehmerstatistik", false, kName, 30, "tv", "Läufer029"},
+            {"race date: Ergebniseingabe", false, resultColumn(3), 0, "e", "Ergebnis in Lauf 3 -"},
+            {"race date: Statistik", false, resultColumn(3), 0, "sv", "Ergebnisse vom 12.05.2026"},
+            {"race date: Gesamtstatistik", false, resultColumn(3), 0, "gv",
+             "Gesamtergebnis nach Lauf 3"},
+            {"Startnummer: sortieren", false, kStartnummer, 0, "pf",
+             "erste Zeile: Läufer000, Vorname40, 040"},
+            {"corner Vorname: sortieren", false, kVorname, 0, "pf", ", Vorname9, "},
+            {"race number: bearbeiten", true, 3, 0, "b", "Lauf bearbeiten\n12.05.2026"},
+            {"race number: löschen", true, 3, 0, "l", "Lauf3 (12.05.2026) löschen wollen?"},
+            {"race number: Ergebniseingabe", true, 3, 0, "e", "Ergebnis in Lauf 3 -"},
+            {"race number: Statistik", true, 3, 0, "sv", "Ergebnisse vom 12.05.2026"},
+            {"race number: DLV", true, 3, 0, "d2v", "12.05.2026"},
+            {"race number: Gesamtstatistik", true, 3, 0, "gv", "Gesamtergebnis nach Lauf 3"},
+            {"row caption: hinzufügen", true, 0, kDatum, "h", "Lauf hinzufügen"},
+            {"corner: hinzufügen", true, 0, 0, "h", "Lauf hinzufügen"},
+        };
+        for (const Case& c : cases)
+            for (const bool focused : {true, false})
+                QTest::addRow("%s, %s", c.name, focused ? "focused" : "not focused")
+                    << c.onLaufe << c.col << c.row << QString::fromUtf8(c.keys)
+                    << QString::fromUtf8(c.expected);
+    }
+    void commandsActOnTheClickedCaptionCell() {
+        QFETCH(bool, onLaufe);
+        QFETCH(int, col);
+        QFETCH(int, row);
+        QFETCH(QString, keys);
+        QFETCH(QString, expected);
+        const bool focused = QByteArray(QTest::currentDataTag()).endsWith(", focused");
+        test::ScriptedPrompt prompt;
+        Tw w(&prompt);
+        w.cup.replaceContent(test::smallCup(4, 40), {});
+        GridView& grid = onLaufe ? *w.laufe : *w.teil;
+        w.pages->setCurrentWidget(&grid);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        if (focused)
+            grid.setFocus();
+        else
+            w.pages->tabBar()->setFocus();
+        QCOMPARE(grid.hasFocus(), focused);
+
+        if (keys == u"l") prompt.answerAsk(false);
+        const auto [part, at] = captionOnScreen(grid, col, row);
+        rightClick(part, at);
+        QCOMPARE(grid.currentCol(), col);
+        QCOMPARE(grid.currentRow(), row);
+        chooseByKeys(keys);
+        const QString seen = whatTheUserSees(w, prompt);
+        QVERIFY2(seen.contains(expected), qPrintable(seen));
+        QCOMPARE(grid.currentCol(), col);
+        QCOMPARE(grid.currentRow(), row);
+        QVERIFY(prompt.allAnswered());
     }
 
     void editorsOpenForTheCurrentEntry() {
