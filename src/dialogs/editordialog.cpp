@@ -147,15 +147,21 @@ bool TEditorDialog::eventFilter(QObject* watched, QEvent* event) {
         if (!fieldLeftGuarded(field)) return true;
         m_leftByKey = field;
     } else if (event->type() == QEvent::FocusIn) {
+        // The focus may have moved on while another window was active: a Tab after a question
+        // box, which takes the activation until the desktop hands it back.
+        const bool entered = movesWithinDialog(static_cast<QFocusEvent*>(event)) ||
+                             (m_focusWhenInactive && m_focusWhenInactive != field);
         m_leftByKey = nullptr;
-        if (movesWithinDialog(static_cast<QFocusEvent*>(event)))
-            guarded([&] { fieldEntered(field); });
+        m_focusWhenInactive = nullptr;
+        if (entered) guarded([&] { fieldEntered(field); });
     } else if (event->type() == QEvent::FocusOut) {
         const bool alreadyLeft = m_leftByKey == field;
         m_leftByKey = nullptr;
-        if (!alreadyLeft && movesWithinDialog(static_cast<QFocusEvent*>(event)) && isVisible() &&
-            !fieldLeftGuarded(field))
+        if (!movesWithinDialog(static_cast<QFocusEvent*>(event))) {
+            m_focusWhenInactive = field;
+        } else if (!alreadyLeft && isVisible() && !fieldLeftGuarded(field)) {
             QTimer::singleShot(0, field, [field] { field->setFocus(Qt::OtherFocusReason); });
+        }
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -20,7 +20,8 @@ class TCupData;
 // with an "entered" and a "left" event, and a handler boundary that reports stopped operations.
 //
 // Entering and leaving mean moving the focus between fields of the dialog (Tab, Backtab, mouse,
-// the program). Switching to another window and back is neither. Leaving by Tab is handled
+// the program). Switching to another window and back is neither, unless the focus moved meanwhile
+// (a Tab handled while a question box was open enters the next field). Leaving by Tab is handled
 // before the focus moves, so a field may refuse to be left (the focus stays) and may ask a
 // question.
 class TEditorDialog : public QDialog {
@@ -76,6 +77,8 @@ private:
     Prompt& m_prompt;
     QList<QWidget*> m_fields;
     QWidget* m_leftByKey = nullptr;
+    QWidget* m_focusWhenInactive = nullptr; // the field that had the focus when another window
+                                            // took the activation
 };
 
 // Tells the views that the tables changed when it goes out of scope, also when an ordering stops

@@ -1,26 +1,15 @@
 #include "app/germanqt.h"
+#include "modalbox.h"
 #include "ui/qtprompt.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QMessageBox>
 #include <QTest>
-#include <QTimer>
-
-#include <functional>
 
 using namespace rzv;
+using namespace rzv::test;
 
 namespace {
-
-// Runs `inspect` on the modal box as soon as it is shown.
-void whenBoxShows(const std::function<void(QMessageBox&)>& inspect) {
-    QTimer::singleShot(0, [inspect] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        inspect(*box);
-    });
-}
 
 QStringList buttonTexts(const QMessageBox& box) {
     QStringList texts;
@@ -28,12 +17,6 @@ QStringList buttonTexts(const QMessageBox& box) {
         texts << button->text();
     texts.sort();
     return texts;
-}
-
-QAbstractButton* button(const QMessageBox& box, const QString& text) {
-    for (QAbstractButton* b : box.buttons())
-        if (b->text() == text) return b;
-    return nullptr;
 }
 
 } // namespace
@@ -52,7 +35,7 @@ private Q_SLOTS:
                 QCOMPARE(box.icon(), QMessageBox::Warning);
                 QCOMPARE(box.text(), QStringLiteral("Sie haben noch ungesicherte Daten!\nWeiter?"));
                 QCOMPARE(buttonTexts(box), (QStringList{"&Ja", "&Nein"}));
-                button(box, yes ? QStringLiteral("&Ja") : QStringLiteral("&Nein"))->click();
+                boxButton(box, yes ? QStringLiteral("&Ja") : QStringLiteral("&Nein"))->click();
             });
             QCOMPARE(prompt.ask(QStringLiteral("Sie haben noch ungesicherte Daten!\nWeiter?")),
                      yes);
@@ -67,7 +50,7 @@ private Q_SLOTS:
         whenBoxShows([](QMessageBox& box) {
             QCOMPARE(box.windowTitle(), QStringLiteral("Rundenzeitverwalter"));
             QCOMPARE(box.icon(), QMessageBox::NoIcon);
-            button(box, QStringLiteral("&Ja"))->click();
+            boxButton(box, QStringLiteral("&Ja"))->click();
         });
         QVERIFY(prompt.askPlain(QStringLiteral("Rundenzeitverwalter"),
                                 QStringLiteral("A-Cup drucken?")));

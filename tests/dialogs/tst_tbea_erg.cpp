@@ -2,7 +2,9 @@
 #include "dialogs/loeschen.h"
 #include "dialogs/tbea_erg.h"
 #include "editortesting.h"
+#include "modalbox.h"
 #include "scriptedprompt.h"
+#include "ui/qtprompt.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -96,6 +98,30 @@ private Q_SLOTS:
         prompt.answerAsk(true);
         enter(QStringLiteral("42"), QStringLiteral("abc"));
         QCOMPARE(cup.teil.cell(resultColumn(2), 2), QString());
+    }
+
+    // The desktop's question box takes the focus from the dialog while it is open; whatever the
+    // answer, the dialog is empty for the next start number afterwards.
+    void afterTheOverwriteQuestionTheNextNumberFollows() {
+        QtPrompt boxes(nullptr);
+        Tbea_erg dialog(cup, boxes);
+        dialog.showForRace(2);
+        QVERIFY(activate(dialog));
+        for (const char* answer : {"&Nein", "&Ja"}) {
+            whenBoxShows([answer](QMessageBox& box) {
+                boxButton(box, QString::fromLatin1(answer))->click();
+            });
+            enter(QStringLiteral("42"), QStringLiteral("39000"));
+            QVERIFY(activate(dialog)); // the desktop gives the dialog back its activation
+            QCOMPARE(focused(), field(dialog, "sn"));
+            QCOMPARE(field(dialog, "sn")->text(), QString());
+            QCOMPARE(field<QLabel>(dialog, "name")->text(), QString());
+            QCOMPARE(field(dialog, "erg")->text(), QString());
+        }
+        QCOMPARE(cup.teil.cell(resultColumn(2), 2), QStringLiteral("0:39'00,0\""));
+        typeText(QStringLiteral("7"));
+        tab();
+        QCOMPARE(field<QLabel>(dialog, "name")->text(), QStringLiteral("Abel, Anna"));
     }
 
     void aDistanceRaceTakesDistances() {

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace rzv::test {
+
+// Runs `inspect` on the desktop's next modal box as soon as it is shown (the event loop may run
+// before it comes, while keys are typed).
+inline void whenBoxShows(const std::function<void(QMessageBox&)>& inspect) {
+    auto* poll = new QTimer(QCoreApplication::instance());
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, inspect] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) return;
+        poll->stop();
+        poll->deleteLater();
+        inspect(*box);
+    });
+    poll->start(5);
+}
+
+// The button of a box by its text, or none.
+inline QAbstractButton* boxButton(const QMessageBox& box, const QString& text) {
+    for (QAbstractButton* button : box.buttons())
+        if (button->text() == text) return button;
+    return nullptr;
+}
+
+} // namespace rzv::test
