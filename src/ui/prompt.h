@@ -18,7 +18,8 @@ public:
 
     // A question with "&Ja" and "&Nein"; true only for "&Ja".
     virtual bool ask(const QString& text) = 0;
-    // A question in a box without icon, captioned with the given title ("&Ja"/"&Nein").
+    // A question in a box without icon, captioned with the given title ("&Ja"/"&Nein"); false
+    // only for "&Nein": closing the box in any other way (Escape, the close box) goes on.
     virtual bool askPlain(const QString& title, const QString& text) = 0;
     // A notice with one "OK" button.
     virtual void notice(const QString& text) = 0;

@@ -13,13 +13,18 @@ namespace {
 
 const QString kWarnung = QStringLiteral("Warnung");
 
-bool askYesNo(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text) {
+// How a question box counts being closed without a button (Escape, the close box).
+enum class Closing { meansNein, meansJa };
+
+bool askYesNo(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
+              Closing closing) {
     QMessageBox box(icon, title, text, QMessageBox::NoButton, parent);
     QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
-    box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
+    QPushButton* no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
+    box.setEscapeButton(closing == Closing::meansJa ? yes : no);
     box.exec();
-    return box.clickedButton() == yes;
+    return closing == Closing::meansJa ? box.clickedButton() != no : box.clickedButton() == yes;
 }
 
 void tell(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text) {
@@ -43,11 +48,11 @@ QString fileName(QWidget* parent, QFileDialog::AcceptMode mode, const QString& t
 } // namespace
 
 bool QtPrompt::ask(const QString& text) {
-    return askYesNo(m_window, QMessageBox::Warning, kWarnung, text);
+    return askYesNo(m_window, QMessageBox::Warning, kWarnung, text, Closing::meansNein);
 }
 
 bool QtPrompt::askPlain(const QString& title, const QString& text) {
-    return askYesNo(m_window, QMessageBox::NoIcon, title, text);
+    return askYesNo(m_window, QMessageBox::NoIcon, title, text, Closing::meansJa);
 }
 
 void QtPrompt::notice(const QString& text) {

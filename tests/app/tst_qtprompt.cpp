@@ -40,20 +40,45 @@ private Q_SLOTS:
             QCOMPARE(prompt.ask(QStringLiteral("Sie haben noch ungesicherte Daten!\nWeiter?")),
                      yes);
         }
-        whenBoxShows([](QMessageBox& box) { box.reject(); }); // the close box is no "&Ja"
+        whenBoxShows([](QMessageBox& box) { box.close(); }); // the close box is no "&Ja"
+        QVERIFY(!prompt.ask(QStringLiteral("Löschen?")));
+        whenBoxShows([](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); });
         QVERIFY(!prompt.ask(QStringLiteral("Löschen?")));
     }
 
-    void plainQuestionAndNotice() {
+    // The plain question stops only on "&Nein": Escape and the close box go on.
+    void plainQuestionGoesOnUnlessNein_data() {
+        QTest::addColumn<QString>("way"); // a button's text, "Escape" or "close"
+        QTest::addColumn<bool>("goesOn");
+        QTest::newRow("Ja") << "&Ja" << true;
+        QTest::newRow("Nein") << "&Nein" << false;
+        QTest::newRow("Escape") << "Escape" << true;
+        QTest::newRow("close box") << "close" << true;
+    }
+    void plainQuestionGoesOnUnlessNein() {
+        QFETCH(QString, way);
+        QFETCH(bool, goesOn);
         QWidget window;
         QtPrompt prompt(&window);
-        whenBoxShows([](QMessageBox& box) {
+        whenBoxShows([way](QMessageBox& box) {
             QCOMPARE(box.windowTitle(), QStringLiteral("Rundenzeitverwalter"));
             QCOMPARE(box.icon(), QMessageBox::NoIcon);
-            boxButton(box, QStringLiteral("&Ja"))->click();
+            QCOMPARE(buttonTexts(box), (QStringList{"&Ja", "&Nein"}));
+            if (way == u"Escape")
+                QTest::keyClick(&box, Qt::Key_Escape);
+            else if (way == u"close")
+                box.close();
+            else
+                boxButton(box, way)->click();
         });
-        QVERIFY(prompt.askPlain(QStringLiteral("Rundenzeitverwalter"),
-                                QStringLiteral("A-Cup drucken?")));
+        QCOMPARE(prompt.askPlain(QStringLiteral("Rundenzeitverwalter"),
+                                 QStringLiteral("A-Cup drucken?")),
+                 goesOn);
+    }
+
+    void notice() {
+        QWidget window;
+        QtPrompt prompt(&window);
         whenBoxShows([](QMessageBox& box) {
             QCOMPARE(box.windowTitle(), QStringLiteral("Warnung"));
             QCOMPARE(buttonTexts(box), QStringList{QStringLiteral("OK")});

@@ -19,6 +19,9 @@ public:
 
     // Queues the answer to the next question ("&Ja" = true).
     void answerAsk(bool yes) { m_answers.push_back({Kind::Ask, yes, {}}); }
+    // Queues closing the next question's box without a button (Escape or the close box): no
+    // "&Ja" for ask(), no "&Nein" for askPlain().
+    void closeQuestion() { m_answers.push_back({Kind::Ask, false, {}, true}); }
     // Queues the file chosen in the next file dialog (empty = cancel).
     void answerFile(const QString& path) {
         m_answers.push_back({Kind::File, !path.isEmpty(), path});
@@ -41,7 +44,8 @@ public:
     }
     bool askPlain(const QString& title, const QString& text) override {
         shown << QStringLiteral("plain: %1: %2").arg(title, text);
-        return take(Kind::Ask, text).yes;
+        const Answer answer = take(Kind::Ask, text);
+        return answer.yes || answer.closed;
     }
     void notice(const QString& text) override {
         shown << QStringLiteral("notice: ") + text;
@@ -77,6 +81,7 @@ private:
         Kind kind;
         bool yes;
         QString text;
+        bool closed = false;
     };
 
     Answer take(Kind kind, const QString& what) {
