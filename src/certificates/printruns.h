@@ -29,7 +29,9 @@ void teilnehmerurkunde(TCupContent& cup, int race, const QString& startNumber,
                        CertificatePages& pages);
 // Places 1 to 3 of every age group (per cup variation) in the standing after the race.
 void gesamtsiegerurkunde(TCupContent& cup, int race, CertificatePages& pages, Ausgabe& sheet);
-// The cup certificate of the participant with that start number.
+// The cup certificate of the participant with that start number. A participant without a place
+// in the standing (below the minimum of participations, or in no group) is refused with a
+// message naming them and why, before anything is printed.
 void gesamtteilnehmerurkunde(TCupContent& cup, int race, const QString& startNumber,
                              CertificatePages& pages, Ausgabe& sheet);
 

@@ -68,11 +68,19 @@ private Q_SLOTS:
         QCOMPARE(w.printer.docName(), QStringLiteral("RZV Ausdruck"));
         QVERIFY(!w.cup.changed());
 
+        // Closing the box is no "&Nein": the A-Cup is printed.
+        const QString closed = printIntoPdf(w);
+        prompt.closeQuestion();
+        prompt.answerAsk(false);
+        w.laufePopup->laufe_pop_u_sl->trigger();
+        QCOMPARE(pdfPageCount(closed), 1);
+        prompt.shown.clear();
+
         // On the caption column nothing is asked or printed.
         const QString none = printIntoPdf(w);
         w.laufe->setCurrentCell(0, 2);
         w.laufePopup->laufe_pop_u_sl->trigger();
-        QCOMPARE(prompt.shown.size(), 2);
+        QVERIFY(prompt.shown.isEmpty());
         QVERIFY(!QFile::exists(none));
     }
 
@@ -118,6 +126,20 @@ private Q_SLOTS:
         w.dialogs.teil_wahl->klickClick();
         QCOMPARE(pdfPageCount(one), 1);
         QVERIFY(prompt.errors.isEmpty());
+
+        // Below the minimum of participations there is no place to certify.
+        for (int row = 1; row < w.cup.teil.rowCount(); ++row)
+            if (w.cup.teil.cell(kStartnummer, row) == u"002")
+                w.cup.teil.setCell(resultColumn(1), row, QString());
+        w.laufePopup->laufe_pop_u_u->trigger();
+        w.dialogs.teil_wahl->teil_wahl_box->setEditText(QStringLiteral("002"));
+        const QString refused = printIntoPdf(w);
+        w.dialogs.teil_wahl->klickClick();
+        QCOMPARE(prompt.errors,
+                 QStringList{"Bea Berger (Startnummer 002) hat keinen Platz in der Gesamtwertung "
+                             "(Teilnahmen: 0, Mindestteilnahmen für Endwertung: 1). Es wurde "
+                             "keine Urkunde gedruckt."});
+        QVERIFY(!QFile::exists(refused));
     }
 
     void picturesStandOnTheHiddenTab() {

@@ -120,6 +120,42 @@ private Q_SLOTS:
         QVERIFY(pageSummaries(none.canvas).isEmpty());
     }
 
+    // No false "den 1. Platz": a participant without a place gets no certificate, not even an
+    // empty job, and the standing's working columns are gone again.
+    void participantWithoutPlaceIsRefused_data() {
+        QTest::addColumn<QStringList>("variations");
+        QTest::addColumn<int>("min");
+        QTest::addColumn<QString>("startNumber");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("below the minimum")
+            << QStringList() << 2 << "005"
+            << "Dana Dorn (Startnummer 005) hat keinen Platz in der Gesamtwertung (Teilnahmen: 1, "
+               "Mindestteilnahmen für Endwertung: 2). Es wurde keine Urkunde gedruckt.";
+        QTest::newRow("in no group")
+            << QStringList{"A-Cup"} << 1 << "006"
+            << "Ada Adler (Startnummer 006) hat keinen Platz in der Gesamtwertung. Es wurde keine "
+               "Urkunde gedruckt.";
+    }
+    void participantWithoutPlaceIsRefused() {
+        QFETCH(QStringList, variations);
+        QFETCH(int, min);
+        QFETCH(QString, startNumber);
+        QFETCH(QString, message);
+        TCupContent cup = twoRaceCup(variations);
+        cup.min = min;
+        for (int row = 1; row < cup.teil.rowCount() && !variations.isEmpty(); ++row)
+            if (cup.teil.cell(kName, row) != u"Adler") cup.teil.setCell(kCup, row, variations[0]);
+        Run run(cup);
+        try {
+            gesamtteilnehmerurkunde(run.cup, 2, startNumber, run.pages, run.sheet);
+            QFAIL("printed");
+        } catch (const RzvError& error) {
+            QCOMPARE(error.message(), message);
+        }
+        QVERIFY(run.canvas.jobTitles.isEmpty());
+        QCOMPARE(run.cup.teil.colCount(), kTeilFixedCols + 2);
+    }
+
     void style2GivesEmptyPages() {
         Run run(twoRaceCup(), 2);
         gesamtsiegerurkunde(run.cup, 2, run.pages, run.sheet);
