@@ -3,20 +3,26 @@
 #include "cup/errors.h"
 
 #include <QFontMetricsF>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <cmath>
 
 namespace rzv {
 
-PainterCanvas::PainterCanvas(QPrinter& printer) : m_printer(printer) {}
+PainterCanvas::PainterCanvas(QPrinter& printer)
+    : m_device(printer),
+      m_setTitle([&printer](const QString& title) { printer.setDocName(title); }) {}
+
+PainterCanvas::PainterCanvas(QPdfWriter& writer)
+    : m_device(writer), m_setTitle([&writer](const QString& title) { writer.setTitle(title); }) {}
 
 PainterCanvas::~PainterCanvas() {
     if (m_painter.isActive()) m_painter.end();
 }
 
 void PainterCanvas::beginJob(const QString& title) {
-    m_printer.setDocName(title);
-    if (!m_painter.begin(&m_printer))
+    m_setTitle(title);
+    if (!m_painter.begin(&m_device))
         throw RzvError(QStringLiteral("Der Drucker konnte nicht geöffnet werden."));
     m_painter.setRenderHint(QPainter::SmoothPixmapTransform);
     m_painter.setRenderHint(QPainter::TextAntialiasing);
@@ -28,11 +34,11 @@ void PainterCanvas::endJob() {
 }
 
 void PainterCanvas::newPage() {
-    m_printer.newPage();
+    m_device.newPage();
 }
 
 QSize PainterCanvas::pageSize() const {
-    return m_printer.pageLayout().paintRectPixels(m_printer.resolution()).size();
+    return m_device.pageLayout().paintRectPixels(m_device.logicalDpiX()).size();
 }
 
 void PainterCanvas::setFontName(const QString& name) {
@@ -55,18 +61,18 @@ void PainterCanvas::applyFont() {
     if (m_cellHeight > 0) {
         QFont reference = m_font;
         reference.setPixelSize(1000);
-        const qreal cellPerEm = QFontMetricsF(reference, &m_printer).height() / 1000.0;
+        const qreal cellPerEm = QFontMetricsF(reference, &m_device).height() / 1000.0;
         m_font.setPixelSize(qMax(1, static_cast<int>(std::lround(m_cellHeight / cellPerEm))));
     }
     if (m_painter.isActive()) m_painter.setFont(m_font);
 }
 
 int PainterCanvas::textWidth(const QString& text) const {
-    return static_cast<int>(std::ceil(QFontMetricsF(m_font, &m_printer).horizontalAdvance(text)));
+    return static_cast<int>(std::ceil(QFontMetricsF(m_font, &m_device).horizontalAdvance(text)));
 }
 
 void PainterCanvas::drawText(int x, int y, const QString& text) {
-    const qreal ascent = QFontMetricsF(m_font, &m_printer).ascent();
+    const qreal ascent = QFontMetricsF(m_font, &m_device).ascent();
     m_painter.drawText(QPointF(x, y + ascent), text);
 }
 

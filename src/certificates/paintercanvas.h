@@ -5,15 +5,20 @@
 #include <QFont>
 #include <QPainter>
 
+#include <functional>
+
+class QPagedPaintDevice;
+class QPdfWriter;
 class QPrinter;
 
 namespace rzv {
 
-// The certificate canvas of a printer (a real printer or a PDF file): a QPainter on the
-// printer's printable area, with the origin at its top-left corner.
+// The certificate canvas of a printer (a real printer or a PDF file) or of a PDF writer: a
+// QPainter on the printable area, with the origin at its top-left corner.
 class PainterCanvas : public CertificateCanvas {
 public:
     explicit PainterCanvas(QPrinter& printer);
+    explicit PainterCanvas(QPdfWriter& writer);
     ~PainterCanvas() override;
 
     void beginJob(const QString& title) override;
@@ -31,7 +36,8 @@ public:
 private:
     void applyFont();
 
-    QPrinter& m_printer;
+    QPagedPaintDevice& m_device;
+    std::function<void(const QString&)> m_setTitle; // the job's title: document name, PDF title
     QPainter m_painter;
     QFont m_font;
     int m_cellHeight = 0;

@@ -1,7 +1,9 @@
 // rzv certificates ...: the four certificate runs of the program, printed into a PDF file, or
 // listed page by page on standard output.
+#include "cli/arguments.h"
 #include "cli/cli.h"
 #include "cli/cuparguments.h"
+#include "cli/pdffile.h"
 
 #include "certificates/paintercanvas.h"
 #include "certificates/printruns.h"
@@ -10,9 +12,6 @@
 #include "cup/errors.h"
 #include "cup/notation.h"
 #include "reports/sheet.h"
-
-#include <QPrinter>
-#include <algorithm>
 
 namespace rzv::cli {
 
@@ -26,32 +25,19 @@ struct Options {
 };
 
 Options parseOptions(const QStringList& args) {
+    const Arguments parsed = parseArguments(
+        args, {QStringLiteral("--pdf"), QStringLiteral("--style"), QStringLiteral("--unter1"),
+               QStringLiteral("--unter2"), QStringLiteral("--answer-no")});
     Options options;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (!arg.startsWith(QStringLiteral("--"))) {
-            options.positional.append(arg);
-            continue;
-        }
-        if (i + 1 >= args.size())
-            throw UsageError(QStringLiteral("%1 needs a value").arg(arg).toStdString());
-        const QString& value = args[++i];
-        if (arg == u"--pdf") {
-            options.pdf = value;
-        } else if (arg == u"--style") {
-            const auto style = readInt(value);
-            if (!style || *style < 0 || *style > 2) throw UsageError("--style takes 0, 1 or 2");
-            options.settings.style = *style;
-        } else if (arg == u"--unter1") {
-            options.settings.unter1 = value;
-        } else if (arg == u"--unter2") {
-            options.settings.unter2 = value;
-        } else if (arg == u"--answer-no") {
-            options.answerNo.append(value);
-        } else {
-            throw UsageError(QStringLiteral("unknown option %1").arg(arg).toStdString());
-        }
-    }
+    options.positional = parsed.words;
+    options.pdf = parsed.value(QStringLiteral("--pdf"));
+    const auto style = readInt(parsed.value(QStringLiteral("--style"), QStringLiteral("0")));
+    if (!style || *style < 0 || *style > 2)
+        throw UsageError(QStringLiteral("Die Option --style erwartet 0, 1 oder 2."));
+    options.settings.style = *style;
+    options.settings.unter1 = parsed.value(QStringLiteral("--unter1"));
+    options.settings.unter2 = parsed.value(QStringLiteral("--unter2"));
+    options.answerNo = parsed.options.values(QStringLiteral("--answer-no"));
     return options;
 }
 
@@ -66,6 +52,12 @@ void listPages(const RecordingCanvas& canvas) {
         for (const QString& text : canvas.texts(page))
             printLine(QStringLiteral("  ") + text);
     }
+}
+
+// The start number of a participant of the cup: an unknown one is refused rather than giving
+// an empty job.
+QString knownStartNumber(const TCupContent& cup, const QString& text) {
+    return cup.teil.cell(kStartnummer, participantRow(cup, text));
 }
 
 // One certificate run on a loaded cup, with the positional arguments after the kind.
@@ -92,52 +84,62 @@ const Kind kKinds[] = {
      }},
     {"race-participant", 3,
      [](Run& run) {
-         teilnehmerurkunde(run.cup, raceNumber(run.args[1], run.cup), startNumber(run.args[2]),
-                           run.pages);
+         teilnehmerurkunde(run.cup, raceNumber(run.args[1], run.cup),
+                           knownStartNumber(run.cup, run.args[2]), run.pages);
      }},
     {"cup-winners", 1,
      [](Run& run) { gesamtsiegerurkunde(run.cup, lastRace(run.cup), run.pages, run.sheet); }},
     {"cup-participant", 2,
      [](Run& run) {
-         gesamtteilnehmerurkunde(run.cup, lastRace(run.cup), startNumber(run.args[1]), run.pages,
-                                 run.sheet);
+         gesamtteilnehmerurkunde(run.cup, lastRace(run.cup), knownStartNumber(run.cup, run.args[1]),
+                                 run.pages, run.sheet);
      }},
 };
+
+// A name given to --answer-no that no question would ask for is most likely mistyped.
+void warnOfUnknownVariations(const TCupContent& cup, const QStringList& answerNo) {
+    QStringList variations;
+    for (int v = 1; v < cup.cv.rowCount(); ++v)
+        variations << cup.cv.cell(0, v);
+    for (const QString& name : answerNo)
+        if (!variations.contains(name))
+            printWarning(QStringLiteral("„%1“ ist keine Cup-Variation dieses Cups.").arg(name));
+}
+
+// Draws the run's pages onto the canvas; a run that gives no page is a failure, not an empty
+// job.
+void printRun(const Kind& kind, TCupData& cup, const QStringList& runArgs, const Options& options,
+              CertificateCanvas& canvas) {
+    CertificatePages pages(canvas, cup, options.settings, certificatePictures(),
+                           QDate::currentDate());
+    Run run{cup, runArgs, options, pages, {}};
+    kind.print(run);
+    if (pages.pageCounter() <= 1) // the counter stands at the number of the next page
+        throw RzvError(QStringLiteral("Es wurde keine Urkunde gedruckt."));
+}
 
 } // namespace
 
 int runCertificates(const QStringList& args) {
     const Options options = parseOptions(args);
-    const QStringList& pos = options.positional;
-    const auto kind = std::find_if(std::begin(kKinds), std::end(kKinds), [&](const Kind& k) {
-        return !pos.isEmpty() && pos[0] == QLatin1String(k.name);
-    });
-    if (kind == std::end(kKinds))
-        throw UsageError("certificates needs a kind: race-winners, race-participant, cup-winners "
-                         "or cup-participant");
-    const QStringList runArgs = pos.mid(1);
-    if (runArgs.size() != kind->arguments) throw UsageError("wrong number of arguments");
+    const Kind& kind = chooseKind(kKinds, options.positional);
+    const QStringList runArgs = options.positional.mid(1);
+    requireWordCount(runArgs, kind.arguments);
 
     TCupData cup;
     laden(cup, runArgs[0]);
 
-    QPrinter printer(QPrinter::HighResolution);
-    RecordingCanvas listing;
-    PainterCanvas pdf(printer);
-    if (!options.pdf.isEmpty()) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(options.pdf);
-        printer.setPageSize(QPageSize(QPageSize::A4));
-        printer.setResolution(600);
-        printer.setFullPage(true);
+    warnOfUnknownVariations(cup, options.answerNo);
+    if (options.pdf.isEmpty()) {
+        RecordingCanvas listing;
+        printRun(kind, cup, runArgs, options, listing);
+        listPages(listing);
+    } else {
+        PdfFile pdf(options.pdf, 600);
+        PainterCanvas canvas(pdf.writer());
+        printRun(kind, cup, runArgs, options, canvas);
+        pdf.save();
     }
-    CertificateCanvas& canvas =
-        options.pdf.isEmpty() ? static_cast<CertificateCanvas&>(listing) : pdf;
-    CertificatePages pages(canvas, cup, options.settings, certificatePictures(),
-                           QDate::currentDate());
-    Run run{cup, runArgs, options, pages, {}};
-    kind->print(run);
-    if (options.pdf.isEmpty()) listPages(listing);
     return 0;
 }
 

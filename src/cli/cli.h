@@ -1,28 +1,34 @@
 #pragma once
 
+#include "cup/errors.h"
+
 #include <QString>
 #include <QStringList>
-#include <stdexcept>
 
 namespace rzv::cli {
 
-// A wrong call of the tool: printed with the usage text, exit status 2.
-class UsageError : public std::runtime_error {
+// A wrong call of the tool: its German message is printed with the usage of the sub-command,
+// exit status 2.
+class UsageError : public RzvError {
 public:
-    using std::runtime_error::runtime_error;
+    using RzvError::RzvError;
 };
 
-// One sub-command: its first word, the usage lines it adds to --help, and its handler, which
-// gets the arguments after the first word and returns the exit status.
+// One sub-command: its first word, its German usage (printed by "rzv WORD --help", in the
+// list of "rzv --help" and after a wrong call), and its handler, which gets the arguments after
+// the first word and returns the exit status. "--help" never reaches the handler.
 struct Command {
     const char* name;
     const char* usage;
     int (*run)(const QStringList& args);
 };
 
-// Output helpers: UTF-8 lines on standard output and standard error.
+// Output helpers: UTF-8 lines on standard output and standard error. A line that cannot be
+// written to standard output stops the command with "I/O-Fehler %d".
 void printLine(const QString& text);
 void printError(const QString& text);
+// A warning on standard error that does not stop the command.
+void printWarning(const QString& text);
 
 int runNew(const QStringList& args);
 int runResave(const QStringList& args);

@@ -8,7 +8,7 @@ namespace rzv::cli {
 
 int raceNumber(const QString& text, const TCupContent& cup) {
     const auto race = readInt(text);
-    if (!race) throw UsageError("K and N must be race numbers");
+    if (!race) throw UsageError(conversionError(text).message());
     if (*race < 1 || *race > cup.raceCount())
         throw RzvError(QStringLiteral("Der Cup hat keinen Lauf %1.").arg(text));
     return *race;

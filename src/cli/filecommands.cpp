@@ -1,4 +1,5 @@
-// rzv new OUT, rzv resave FILE OUT: the cup file operations of the program.
+// rzv new ZIEL, rzv resave DATEI ZIEL: the cup file operations of the program.
+#include "cli/arguments.h"
 #include "cli/cli.h"
 
 #include "cup/cupfile.h"
@@ -6,18 +7,20 @@
 namespace rzv::cli {
 
 int runNew(const QStringList& args) {
-    if (args.size() != 1) throw UsageError("new takes one argument: OUT");
+    const QStringList files = parseArguments(args, {}).words;
+    requireWordCount(files, 1);
     TCupData cup;
-    cup.fileName = args[0];
+    cup.fileName = files[0];
     speichern(cup);
     return 0;
 }
 
 int runResave(const QStringList& args) {
-    if (args.size() != 2) throw UsageError("resave takes two arguments: FILE OUT");
+    const QStringList files = parseArguments(args, {}).words;
+    requireWordCount(files, 2);
     TCupData cup;
-    laden(cup, args[0]);
-    cup.fileName = args[1];
+    laden(cup, files[0]);
+    cup.fileName = files[1];
     speichern(cup);
     return 0;
 }

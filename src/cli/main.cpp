@@ -5,6 +5,7 @@
 #include "cup/errors.h"
 
 #include <QGuiApplication>
+#include <cerrno>
 #include <cstdio>
 #include <iterator>
 
@@ -12,37 +13,93 @@ namespace rzv::cli {
 
 namespace {
 
+// The sub-commands. Each usage text is German and starts with its command line; "--help" is
+// handled here for all of them.
 const Command kCommands[] = {
-    {"new", "rzv new OUT                          save a new cup (the defaults of a new cup)", runNew},
-    {"resave", "rzv resave FILE OUT                  load FILE and save it to OUT", runResave},
+    {"new",
+     "rzv new ZIEL\n"
+     "    speichert einen neuen Cup (mit den Vorgaben eines neuen Cups) in die Datei ZIEL",
+     runNew},
+    {"resave",
+     "rzv resave DATEI ZIEL\n"
+     "    lädt die Cup-Datei DATEI und speichert sie unter ZIEL",
+     runResave},
     {"report",
-     "rzv report race FILE K | standings FILE N | participant FILE SN | all FILE |\n"
-     "           dlv FILE K --version 1|2\n"
-     "      report options: --pdf OUT  print the sheet into a PDF file (else its lines are listed)\n"
-     "                      --html OUT [--style 0|1]  write the HTML page instead (not for dlv)",
+     "rzv report race DATEI K                Statistik des Laufes K\n"
+     "rzv report standings DATEI N           Gesamtstatistik nach Lauf N\n"
+     "rzv report participant DATEI SN        Teilnehmerstatistik der Startnummer SN\n"
+     "rzv report all DATEI                   Teilnehmerstatistik - Alle\n"
+     "rzv report dlv DATEI K --version 1|2   DLV-Bericht des Laufes K, Version 1 oder 2\n"
+     "    --pdf ZIEL               druckt den Bericht in die PDF-Datei ZIEL\n"
+     "    --html ZIEL [--style 0|1]\n"
+     "                             HTML-Export nach ZIEL (nicht für dlv); Stil 0 \"Standard RZV\n"
+     "                             Stil\" (Vorgabe), 1 \"weiss-blauer Hintergrund\"\n"
+     "    ohne --pdf und --html werden die Zeilen des Berichts ausgegeben",
      runReport},
     {"certificates",
-     "rzv certificates race-winners FILE K | race-participant FILE K SN | cup-winners FILE |\n"
-     "                   cup-participant FILE SN  certificates (cup: after the last race)\n"
-     "      options: --pdf OUT --style 0|1|2 --unter1 TEXT --unter2 TEXT --answer-no CUPVARIATION "
-     "...\n"
-     "               (without --pdf the pages are listed)",
+     "rzv certificates race-winners DATEI K        Siegerurkunden für den Lauf K\n"
+     "rzv certificates race-participant DATEI K SN Teilnahmeurkunde der Startnummer SN im Lauf K\n"
+     "rzv certificates cup-winners DATEI           Siegerurkunden für den Gesamtcup\n"
+     "rzv certificates cup-participant DATEI SN    Teilnehmerurkunde Gesamtcup der Startnummer SN\n"
+     "    (Gesamtcup: der Stand nach dem letzten Lauf)\n"
+     "    --pdf ZIEL               druckt die Urkunden in die PDF-Datei ZIEL\n"
+     "    --style 0|1|2            Stil der Urkunden (Vorgabe 0)\n"
+     "    --unter1 TEXT, --unter2 TEXT\n"
+     "                             Text für die unterzeichnende Person (zwei Zeilen)\n"
+     "    --answer-no CUP-VARIATION\n"
+     "                             \"CUP-VARIATION drucken?\" mit \"Nein\" beantworten (mehrfach\n"
+     "                             möglich)\n"
+     "    ohne --pdf werden die Seiten aufgelistet",
      runCertificates},
 };
 
+QString usageOf(const Command& command) {
+    return QStringLiteral("Aufruf:\n") + QString::fromUtf8(command.usage);
+}
+
 QString usageText() {
-    QString text = QStringLiteral("Usage:\n");
-    for (const Command& command : kCommands) text += QStringLiteral("  ") + QString::fromUtf8(command.usage) + u'\n';
-    text += QStringLiteral("  rzv --help                           show this text");
+    QString text = QStringLiteral("Aufruf:\n");
+    for (const Command& command : kCommands)
+        text += QString::fromUtf8(command.usage) + u'\n';
+    text += QStringLiteral("rzv --help | rzv BEFEHL --help\n"
+                           "    zeigt diesen Text oder nur den des Befehls");
     return text;
+}
+
+bool asksForHelp(const QStringList& args) {
+    return args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"));
+}
+
+int runCommand(const QString& name, const QStringList& args) {
+    for (const Command& command : kCommands) {
+        if (name != QLatin1String(command.name)) continue;
+        try {
+            if (!asksForHelp(args)) return command.run(args);
+            printLine(usageOf(command));
+            return 0;
+        } catch (const UsageError& error) {
+            printError(QStringLiteral("rzv: %1\n%2").arg(error.message(), usageOf(command)));
+            return 2;
+        }
+    }
+    printError(QStringLiteral("rzv: Unbekannter Befehl „%1“.\n%2").arg(name, usageText()));
+    return 2;
+}
+
+// Whatever standard output still holds is written now: a report is only complete when its
+// last line has reached its file.
+void flushOutput() {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) throw ioError(errno);
 }
 
 } // namespace
 
 void printLine(const QString& text) {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
-    std::fputc('\n', stdout);
+    QByteArray bytes = text.toUtf8();
+    bytes.append('\n');
+    if (std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout) !=
+        static_cast<size_t>(bytes.size()))
+        throw ioError(errno);
 }
 
 void printError(const QString& text) {
@@ -51,30 +108,28 @@ void printError(const QString& text) {
     std::fputc('\n', stderr);
 }
 
+void printWarning(const QString& text) {
+    printError(QStringLiteral("rzv: Warnung: ") + text);
+}
+
 int run(QStringList args) {
     if (args.isEmpty()) {
         printError(usageText());
         return 2;
     }
     const QString name = args.takeFirst();
-    if (name == u"--help" || name == u"-h") {
-        printLine(usageText());
-        return 0;
+    try {
+        int status = 0;
+        if (name == u"--help" || name == u"-h")
+            printLine(usageText());
+        else
+            status = runCommand(name, args);
+        flushOutput();
+        return status;
+    } catch (const RzvError& error) {
+        printError(QStringLiteral("rzv: %1").arg(error.message()));
+        return 1;
     }
-    for (const Command& command : kCommands) {
-        if (name != QLatin1String(command.name)) continue;
-        try {
-            return command.run(args);
-        } catch (const UsageError& error) {
-            printError(QStringLiteral("rzv: %1\n%2").arg(QString::fromUtf8(error.what()), usageText()));
-            return 2;
-        } catch (const RzvError& error) {
-            printError(QStringLiteral("rzv: %1").arg(error.message()));
-            return 1;
-        }
-    }
-    printError(QStringLiteral("rzv: unknown command '%1'\n%2").arg(name, usageText()));
-    return 2;
 }
 
 } // namespace rzv::cli
@@ -87,13 +142,21 @@ bool needsGui(const QStringList& args) {
     return args.value(0) == u"certificates" || args.contains(QStringLiteral("--pdf"));
 }
 
+// The tool speaks German through its own messages: the platform's notes (such as Qt's warnings
+// about the environment) stay off standard error; only its critical errors pass.
+void quietPlatform(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) rzv::cli::printError(message);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    qInstallMessageHandler(quietPlatform);
     // The arguments are read before the application object takes out the options it knows
     // itself (such as --style).
     QStringList args;
-    for (int i = 1; i < argc; ++i) args.append(QString::fromLocal8Bit(argv[i]));
+    for (int i = 1; i < argc; ++i)
+        args.append(QString::fromLocal8Bit(argv[i]));
     if (!needsGui(args)) {
         QCoreApplication app(argc, argv);
         return rzv::cli::run(args);

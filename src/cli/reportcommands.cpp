@@ -1,8 +1,10 @@
 // rzv report KIND FILE ...: the reports of the program, written into the output sheet exactly as
 // the desktop program writes them after loading the cup, then printed as lines on standard
 // output or through a printer into a PDF file.
+#include "cli/arguments.h"
 #include "cli/cli.h"
 #include "cli/cuparguments.h"
+#include "cli/pdffile.h"
 
 #include "cup/cupfile.h"
 #include "cup/errors.h"
@@ -15,7 +17,6 @@
 #include "reports/teilnehmer.h"
 
 #include <QHash>
-#include <QPrinter>
 #include <algorithm>
 #include <iterator>
 
@@ -24,10 +25,7 @@ namespace rzv::cli {
 namespace {
 
 // The command line of one report: the words after the kind (FILE first) and the options.
-struct ReportRequest {
-    QStringList args;
-    QHash<QString, QString> options;
-};
+using ReportRequest = Arguments;
 
 // One kind of report: its name, the number of words after the kind (FILE included), and the
 // writer that fills the sheet from the loaded cup.
@@ -40,15 +38,15 @@ struct ReportKind {
 const ReportKind kKinds[] = {
     {"race", 2,
      [](Ausgabe& sheet, TCupData& cup, const ReportRequest& request) {
-         ausgabe_laufergebnis(sheet, cup, raceNumber(request.args[1], cup));
+         ausgabe_laufergebnis(sheet, cup, raceNumber(request.words[1], cup));
      }},
     {"standings", 2,
      [](Ausgabe& sheet, TCupData& cup, const ReportRequest& request) {
-         ausgabe_gesamt(sheet, cup, raceNumber(request.args[1], cup));
+         ausgabe_gesamt(sheet, cup, raceNumber(request.words[1], cup));
      }},
     {"participant", 2,
      [](Ausgabe& sheet, TCupData& cup, const ReportRequest& request) {
-         ausgabe_teilnehmer(sheet, cup, participantRow(cup, request.args[1]));
+         ausgabe_teilnehmer(sheet, cup, participantRow(cup, request.words[1]));
      }},
     {"all", 1,
      [](Ausgabe& sheet, TCupData& cup, const ReportRequest&) {
@@ -57,11 +55,12 @@ const ReportKind kKinds[] = {
     {"dlv", 2,
      [](Ausgabe& sheet, TCupData& cup, const ReportRequest& request) {
          // The federation's form is printed, never exported as a page.
-         if (request.options.contains(QStringLiteral("--html")))
-             throw UsageError("the DLV report has no --html");
-         const QString version = request.options.value(QStringLiteral("--version"));
-         if (version != u"1" && version != u"2") throw UsageError("dlv needs --version 1 or 2");
-         const int k = raceNumber(request.args[1], cup);
+         if (request.has(QStringLiteral("--html")))
+             throw UsageError(QStringLiteral("Der DLV-Bericht hat keinen HTML-Export."));
+         const QString version = request.value(QStringLiteral("--version"));
+         if (version != u"1" && version != u"2")
+             throw UsageError(QStringLiteral("Der DLV-Bericht braucht --version 1 oder 2."));
+         const int k = raceNumber(request.words[1], cup);
          if (version == u"1")
              ausgabe_dlv(sheet, cup, k);
          else
@@ -69,15 +68,13 @@ const ReportKind kKinds[] = {
      }},
 };
 
+// The sheet printed as by a printer at 1200 dpi; a PDF page has no unprintable border, so the
+// sheet's margins count from the paper's edge.
 void printPdf(Ausgabe& sheet, TCupData&, const QString& path) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    // A PDF page has no unprintable border: the sheet's margins count from the paper's edge.
-    printer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    if (!printausgabe(sheet, printer))
-        throw RzvError(QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(path));
+    PdfFile pdf(path, 1200);
+    if (!printausgabe(sheet, pdf.writer()))
+        throw RzvError(QStringLiteral("Der Drucker konnte nicht geöffnet werden."));
+    pdf.save();
 }
 
 // Where a written sheet goes instead of standard output: one option each, taking a file name.
@@ -98,65 +95,45 @@ const ReportOutput kOutputs[] = {
 // Options that qualify a report or an output rather than choosing one; each takes a value.
 const QStringList kQualifiers{QStringLiteral("--style"), QStringLiteral("--version")};
 
-bool knownOption(const QString& name) {
-    return kQualifiers.contains(name) ||
-           std::any_of(std::begin(kOutputs), std::end(kOutputs),
-                       [&](const ReportOutput& o) { return name == QLatin1String(o.option); });
-}
-
-ReportRequest parseRequest(const QStringList& words) {
-    ReportRequest request;
-    for (qsizetype i = 0; i < words.size(); ++i) {
-        const QString& word = words[i];
-        if (!word.startsWith(QStringLiteral("--"))) {
-            request.args.append(word);
-            continue;
-        }
-        if (!knownOption(word))
-            throw UsageError(QStringLiteral("unknown option %1").arg(word).toStdString());
-        if (i + 1 >= words.size())
-            throw UsageError(QStringLiteral("%1 needs a value").arg(word).toStdString());
-        request.options.insert(word, words[++i]);
-    }
-    return request;
+QStringList knownOptions() {
+    QStringList options = kQualifiers;
+    for (const ReportOutput& output : kOutputs)
+        options << QString::fromUtf8(output.option);
+    return options;
 }
 
 // The page style of --html: 0 "Standard RZV Stil" (the default), 1 "weiss-blauer Hintergrund".
 int htmlStyle(const ReportRequest& request) {
-    const QString style = request.options.value(QStringLiteral("--style"), QStringLiteral("0"));
-    if (style != u"0" && style != u"1") throw UsageError("--style takes 0 or 1");
+    const QString style = request.value(QStringLiteral("--style"), QStringLiteral("0"));
+    if (style != u"0" && style != u"1")
+        throw UsageError(QStringLiteral("Die Option --style erwartet 0 oder 1."));
     return style.toInt();
 }
 
 } // namespace
 
 int runReport(const QStringList& args) {
-    if (args.isEmpty()) throw UsageError("report needs a kind");
-    const auto kind = std::find_if(std::begin(kKinds), std::end(kKinds), [&](const ReportKind& k) {
-        return args[0] == QLatin1String(k.name);
-    });
-    if (kind == std::end(kKinds))
-        throw UsageError(QStringLiteral("unknown report %1").arg(args[0]).toStdString());
-    const ReportRequest request = parseRequest(args.mid(1));
-    if (request.args.size() != kind->arguments) throw UsageError("wrong number of arguments");
+    ReportRequest request = parseArguments(args, knownOptions());
+    const ReportKind& kind = chooseKind(kKinds, request.words);
+    request.words.removeFirst();
+    requireWordCount(request.words, kind.arguments);
 
     const auto output =
-        std::find_if(std::begin(kOutputs), std::end(kOutputs), [&](const ReportOutput& o) {
-            return request.options.contains(QLatin1String(o.option));
-        });
+        std::find_if(std::begin(kOutputs), std::end(kOutputs),
+                     [&](const ReportOutput& o) { return request.has(QLatin1String(o.option)); });
     const auto outputs =
-        std::count_if(std::begin(kOutputs), std::end(kOutputs), [&](const ReportOutput& o) {
-            return request.options.contains(QLatin1String(o.option));
-        });
-    if (outputs > 1) throw UsageError("choose one output");
+        std::count_if(std::begin(kOutputs), std::end(kOutputs),
+                      [&](const ReportOutput& o) { return request.has(QLatin1String(o.option)); });
+    if (outputs > 1)
+        throw UsageError(QStringLiteral("Nur eine Ausgabe ist möglich: --pdf oder --html."));
 
     TCupData cup;
     cup.htmlStyle = htmlStyle(request); // loading keeps the style, as in the desktop program
-    laden(cup, request.args[0]);
+    laden(cup, request.words[0]);
     Ausgabe sheet;
-    kind->write(sheet, cup, request);
+    kind.write(sheet, cup, request);
     if (output != std::end(kOutputs)) {
-        output->deliver(sheet, cup, request.options.value(QLatin1String(output->option)));
+        output->deliver(sheet, cup, request.value(QLatin1String(output->option)));
         return 0;
     }
     for (const Zeile& line : sheet.zeilen())

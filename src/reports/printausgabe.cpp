@@ -4,6 +4,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -61,9 +62,10 @@ QRect druckbereich(const QSize& seite, int dpiX, int dpiY) {
     return QRect(links, oben, rechts - links, unten - oben);
 }
 
-bool printausgabe(Ausgabe& ausgabe, QPrinter& printer) {
-    printer.setDocName(kProduktname);
-    printer.setCreator(kProduktname);
+namespace {
+
+// The sheet's pages on a printer or a PDF writer alike.
+bool druckeSeiten(Ausgabe& ausgabe, QPagedPaintDevice& printer) {
     const QRect bereich = druckbereich(QSize(printer.width(), printer.height()),
                                        printer.logicalDpiX(), printer.logicalDpiY());
 
@@ -92,6 +94,20 @@ bool printausgabe(Ausgabe& ausgabe, QPrinter& printer) {
     }
     ausgabe.clear();
     return begonnen;
+}
+
+} // namespace
+
+bool printausgabe(Ausgabe& ausgabe, QPrinter& printer) {
+    printer.setDocName(kProduktname);
+    printer.setCreator(kProduktname);
+    return druckeSeiten(ausgabe, printer);
+}
+
+bool printausgabe(Ausgabe& ausgabe, QPdfWriter& writer) {
+    writer.setTitle(kProduktname);
+    writer.setCreator(kProduktname);
+    return druckeSeiten(ausgabe, writer);
 }
 
 } // namespace rzv

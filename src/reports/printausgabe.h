@@ -3,6 +3,8 @@
 #include <QRect>
 #include <QSize>
 
+class QPagedPaintDevice;
+class QPdfWriter;
 class QPrinter;
 class QTextDocument;
 
@@ -21,5 +23,7 @@ QRect druckbereich(const QSize& seite, int dpiX, int dpiY);
 // Prints the sheet through the printer page by page as one job titled "Rundenzeitverwalter",
 // then clears the sheet. False when the printer (or the PDF file) could not be opened.
 bool printausgabe(Ausgabe& ausgabe, QPrinter& printer);
+// The same into a PDF writer, the PDF titled "Rundenzeitverwalter".
+bool printausgabe(Ausgabe& ausgabe, QPdfWriter& writer);
 
 } // namespace rzv

@@ -1,9 +1,10 @@
 // rzv certificates: the runs on a cup file, listed on standard output or printed into a PDF.
+#include "filesizelimit.h"
 #include "runtestcup.h"
+#include "rzvprocess.h"
 
 #include "cup/cupfile.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -12,24 +13,16 @@ using namespace rzv::test;
 
 namespace {
 
-struct Result {
-    int exitCode;
-    QString out;
-    QString err;
-};
+using Result = RzvRun;
 
-Result runRzv(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(RZV_BINARY_DIR "/src/cli/rzv"), args);
-    process.waitForFinished(60000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 int pdfPageCount(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return -1;
-    const QByteArray bytes = file.readAll();
+    if (!QFile::exists(path)) return -1;
+    const QByteArray bytes = fileBytes(path);
     return int(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") +
                bytes.count("/Type /Page>>") + bytes.count("/Type /Page "));
 }
@@ -55,6 +48,7 @@ private Q_SLOTS:
                                    {"Berger", "Bea", "F30", "0:41'00,0\"", "B-Cup"},
                                    {"Cornelius", "Cleo", "F30", "0:39'00,0\"", "B-Cup"},
                                    {"Mohr", "Max", "M30", "n.a.", "B-Cup"},
+                                   {"Neu", "Nina", "F30", "", "B-Cup"},
                                },
                                {"A-Cup", "B-Cup"}),
                            m_cupFile);
@@ -102,10 +96,6 @@ private Q_SLOTS:
         QTest::newRow("race style 2")
             << QStringList{"race-winners", m_cupFile, "1", "--style", "2"} << 3;
         QTest::newRow("cup style 0") << QStringList{"cup-winners", m_cupFile, "--style", "0"} << 3;
-        QTest::newRow("all answered no")
-            << QStringList{"race-winners", m_cupFile,     "1",    "--answer-no",
-                           "A-Cup",        "--answer-no", "B-Cup"}
-            << 1;
     }
     void printsEachStyleIntoAPdf() {
         QFETCH(QStringList, args);
@@ -117,6 +107,65 @@ private Q_SLOTS:
         QCOMPARE(result.exitCode, 0);
         QCOMPARE(result.out, QString());
         QCOMPARE(pdfPageCount(pdf), pages);
+    }
+
+    // A run that prints nothing says why and leaves no PDF; listed, it lists nothing.
+    void nothingPrintedIsAFailure_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("unknown race participant")
+            << QStringList{"race-participant", m_cupFile, "1", "17"}
+            << "rzv: Der Cup hat keinen Teilnehmer mit der Startnummer 017.\n";
+        QTest::newRow("unknown cup participant")
+            << QStringList{"cup-participant", m_cupFile, "017"}
+            << "rzv: Der Cup hat keinen Teilnehmer mit der Startnummer 017.\n";
+        QTest::newRow("no result") << QStringList{"race-participant", m_cupFile, "1", "4"}
+                                   << "rzv: Es wurde keine Urkunde gedruckt.\n";
+        QTest::newRow("all answered no")
+            << QStringList{"race-winners", m_cupFile, "1", "--answer-no", "A-Cup", "--answer-no",
+                           "B-Cup"}
+            << "rzv: Es wurde keine Urkunde gedruckt.\n";
+        QTest::newRow("below the minimum")
+            << QStringList{"cup-participant", m_cupFile, "5"}
+            << "rzv: Nina Neu (Startnummer 005) hat keinen Platz in der Gesamtwertung "
+               "(Teilnahmen: 0, Mindestteilnahmen für Endwertung: 1). Es wurde keine Urkunde "
+               "gedruckt.\n";
+    }
+    void nothingPrintedIsAFailure() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, message);
+        const QString pdf = path(QStringLiteral("nichts.pdf"));
+        for (const QStringList& output : {QStringList{"--pdf", pdf}, QStringList{}}) {
+            const Result result = runRzv(QStringList{"certificates"} + args + output);
+            QCOMPARE(result.exitCode, 1);
+            QCOMPARE(result.err, message);
+            QCOMPARE(result.out, QString());
+            QVERIFY(!QFile::exists(pdf));
+        }
+    }
+
+    void answerNoNamesAreChecked() {
+        const Result result = runRzv({"certificates", "race-winners", m_cupFile, "1",
+                                      "--answer-no", "A-Cup", "--answer-no", "C-Cup"});
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(result.err, "rzv: Warnung: „C-Cup“ ist keine Cup-Variation dieses Cups.\n");
+        QCOMPARE(result.out.count(QStringLiteral("Seite")), 2);
+    }
+
+    // A PDF that cannot be written whole is not written at all; the one there before stays.
+    void aFullDiskLeavesNoTruncatedPdf() {
+        const QString pdf = path(QStringLiteral("voll.pdf"));
+        QCOMPARE(runRzv({"certificates", "cup-winners", m_cupFile, "--pdf", pdf}).exitCode, 0);
+        const QByteArray before = fileBytes(pdf);
+        Result result;
+        {
+            const FileSizeLimit full(4096);
+            result = runRzv({"certificates", "race-winners", m_cupFile, "1", "--pdf", pdf});
+        }
+        QCOMPARE(result.exitCode, 1);
+        QCOMPARE(result.err, QStringLiteral("rzv: I/O-Fehler %1\n").arg(EFBIG));
+        QCOMPARE(fileBytes(pdf), before);
+        QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("voll.pdf.*")}), QStringList());
     }
 
     void wrongCallsAreRefused() {

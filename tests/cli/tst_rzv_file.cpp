@@ -24,13 +24,15 @@ private Q_SLOTS:
         const QString out = m_dir.filePath(QStringLiteral("neu.rz3"));
         const rzv::test::RzvRun run = rzv::test::runRzv({QStringLiteral("new"), out});
         QCOMPARE(run.exitCode, 0);
-        QCOMPARE(contents(out),
-                 QByteArray("||0|1|1|0|0|\r\n"
-                            "WK U8|MK U8|7|WK U10|MK U10|9|WK U12|MK U12|11|WJ U14|MJ U14|13|WJ U16|MJ U16|15|"
-                            "WJ U18|MJ U18|17|WJ U20|MJ U20|19|F U23|M U23|22|F|M|29|F30|M30|39|F40|M40|49|F50|"
-                            "M50|59|F60|M60|69|F70 u.\xe4.|M70 u.\xe4.|150|\r\n"
-                            "A-Cup|10000m|1:00'00,0\"|B-Cup|5000m|0:30'00,0\"|C-Cup|3000m|0:15'00,0\"|\r\n"
-                            "20|19|18|17|16|15|14|13|12|11|10|9|8|7|6|5|4|3|2|1|\r\n"));
+        QCOMPARE(
+            contents(out),
+            QByteArray(
+                "||0|1|1|0|0|\r\n"
+                "WK U8|MK U8|7|WK U10|MK U10|9|WK U12|MK U12|11|WJ U14|MJ U14|13|WJ U16|MJ U16|15|"
+                "WJ U18|MJ U18|17|WJ U20|MJ U20|19|F U23|M U23|22|F|M|29|F30|M30|39|F40|M40|49|F50|"
+                "M50|59|F60|M60|69|F70 u.\xe4.|M70 u.\xe4.|150|\r\n"
+                "A-Cup|10000m|1:00'00,0\"|B-Cup|5000m|0:30'00,0\"|C-Cup|3000m|0:15'00,0\"|\r\n"
+                "20|19|18|17|16|15|14|13|12|11|10|9|8|7|6|5|4|3|2|1|\r\n"));
     }
 
     void resaveOrdersByNameAndLeavesTheInputAlone() {
@@ -52,18 +54,79 @@ private Q_SLOTS:
     }
 
     void errorsAndUsage() {
-        const rzv::test::RzvRun missing = rzv::test::runRzv({QStringLiteral("resave"), m_dir.filePath(QStringLiteral("nichts.rz3")),
-                                 m_dir.filePath(QStringLiteral("x.rz3"))});
+        const rzv::test::RzvRun missing = rzv::test::runRzv(
+            {QStringLiteral("resave"), m_dir.filePath(QStringLiteral("nichts.rz3")),
+             m_dir.filePath(QStringLiteral("x.rz3"))});
         QCOMPARE(missing.exitCode, 1);
         QCOMPARE(missing.err, QStringLiteral("rzv: I/O-Fehler 2\n"));
 
-        QCOMPARE(rzv::test::runRzv({QStringLiteral("resave"), QStringLiteral("only-one")}).exitCode, 2);
+        QCOMPARE(rzv::test::runRzv({QStringLiteral("resave"), QStringLiteral("only-one")}).exitCode,
+                 2);
         QCOMPARE(rzv::test::runRzv({QStringLiteral("frobnicate")}).exitCode, 2);
         QCOMPARE(rzv::test::runRzv({}).exitCode, 2);
 
         const rzv::test::RzvRun help = rzv::test::runRzv({QStringLiteral("--help")});
         QCOMPARE(help.exitCode, 0);
-        QVERIFY(help.out.contains("rzv resave FILE OUT"));
+        QVERIFY(help.out.startsWith("Aufruf:\n"));
+        for (const char* command : {"new ZIEL", "resave DATEI ZIEL", "report race DATEI K",
+                                    "certificates race-winners DATEI K"})
+            QVERIFY(help.out.contains(QStringLiteral("\nrzv ") + QLatin1String(command)));
+    }
+
+    // Every sub-command explains itself, in German, whatever else stands on the line.
+    void everyCommandHasItsOwnHelp_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("firstLine");
+        QTest::newRow("new") << QStringList{"new", "--help"} << "rzv new ZIEL";
+        QTest::newRow("resave") << QStringList{"resave", "a.rz3", "-h"} << "rzv resave DATEI ZIEL";
+        QTest::newRow("report") << QStringList{"report", "race", "--help"}
+                                << "rzv report race DATEI K                Statistik des Laufes K";
+        QTest::newRow("certificates")
+            << QStringList{"certificates", "--help"}
+            << "rzv certificates race-winners DATEI K        Siegerurkunden für den Lauf K";
+    }
+    void everyCommandHasItsOwnHelp() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, firstLine);
+        const rzv::test::RzvRun run = rzv::test::runRzv(args);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.out.section(u'\n', 0, 1), QStringLiteral("Aufruf:\n") + firstLine);
+        QCOMPARE(run.out.count(QStringLiteral("\nrzv ")),
+                 run.out.count(QStringLiteral("\nrzv ") + args[0])); // its own lines only
+    }
+
+    // A wrong call names its fault in German, followed by the usage of its command.
+    void wrongCallsAreExplainedInGerman_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("command") << QStringList{"frobnicate"}
+                                 << "rzv: Unbekannter Befehl „frobnicate“.\nAufruf:\nrzv new ZIEL";
+        QTest::newRow("count")
+            << QStringList{"resave", "a.rz3"}
+            << "rzv: Falsche Anzahl von Angaben: 1 statt 2.\nAufruf:\nrzv resave";
+        QTest::newRow("option") << QStringList{"new", "--farbe", "rot"}
+                                << "rzv: Unbekannte Option --farbe.\nAufruf:\nrzv new";
+        QTest::newRow("value")
+            << QStringList{"certificates", "cup-winners", "a.rz3", "--pdf"}
+            << "rzv: Die Option --pdf braucht einen Wert.\nAufruf:\nrzv certificates";
+        QTest::newRow("no kind") << QStringList{"report"}
+                                 << "rzv: Bitte die Art angeben: race, standings, participant, all "
+                                    "oder dlv.\nAufruf:\nrzv report";
+        QTest::newRow("kind") << QStringList{"certificates", "podium", "a.rz3"}
+                              << "rzv: Unbekannte Art „podium“; möglich sind race-winners, "
+                                 "race-participant, cup-winners oder cup-participant.\nAufruf:\n";
+        QTest::newRow("style") << QStringList{"certificates", "cup-winners", "a.rz3", "--style",
+                                              "3"}
+                               << "rzv: Die Option --style erwartet 0, 1 oder 2.\nAufruf:\n";
+    }
+    void wrongCallsAreExplainedInGerman() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, message);
+        const rzv::test::RzvRun run = rzv::test::runRzv(args);
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.out, QString());
+        QCOMPARE(run.err.left(message.size()), message);
     }
 };
 

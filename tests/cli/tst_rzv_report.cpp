@@ -1,5 +1,6 @@
 // The rzv tool's report commands, run as a user runs them on a saved cup.
 #include "cup/cupfile.h"
+#include "filesizelimit.h"
 #include "rzvprocess.h"
 #include "testcup.h"
 
@@ -114,8 +115,23 @@ private Q_SLOTS:
         const Run failed =
             runRzv({"report", "race", m_cup, "1", "--pdf", "/nonexistent-folder/x.pdf"});
         QCOMPARE(failed.exitCode, 1);
-        QVERIFY(failed.err.contains(
-            "Die Datei /nonexistent-folder/x.pdf kann nicht geschrieben werden."));
+        QCOMPARE(failed.err, QStringLiteral("rzv: I/O-Fehler %1\n").arg(ENOENT));
+    }
+
+    // Output that does not reach its file whole is a failure, and no truncated PDF is left.
+    void failedWritesAreReported() {
+        Run run = runRzv({"report", "all", m_cup}, QStringLiteral("/dev/full"));
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.err, QStringLiteral("rzv: I/O-Fehler %1\n").arg(ENOSPC));
+
+        const QString pdf = m_dir.filePath(QStringLiteral("voll.pdf"));
+        {
+            const test::FileSizeLimit full(1000);
+            run = runRzv({"report", "all", m_cup, "--pdf", pdf});
+        }
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.err, QStringLiteral("rzv: I/O-Fehler %1\n").arg(EFBIG));
+        QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("voll.pdf*")}), QStringList());
     }
 
     void dlvForm() {
@@ -140,7 +156,9 @@ private Q_SLOTS:
                  "verarbeitung:                   |Summe weiblich    |   1 |     |   1 |     "
                  "| 100 |");
 
-        QCOMPARE(runRzv({"report", "dlv", m_cup, "1"}).exitCode, 2);
+        run = runRzv({"report", "dlv", m_cup, "1"});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(run.err.startsWith("rzv: Der DLV-Bericht braucht --version 1 oder 2.\n"));
         QCOMPARE(runRzv({"report", "dlv", m_cup, "1", "--version", "3"}).exitCode, 2);
         const QString page = m_dir.filePath(QStringLiteral("dlv.htm"));
         QCOMPARE(runRzv({"report", "dlv", m_cup, "1", "--version", "1", "--html", page}).exitCode,
@@ -191,7 +209,9 @@ private Q_SLOTS:
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(runRzv({"report", "rennen", m_cup, "1"}).exitCode, 2);
         QCOMPARE(runRzv({"report", "race", m_cup}).exitCode, 2);
-        QCOMPARE(runRzv({"report", "race", m_cup, "eins"}).exitCode, 2);
+        run = runRzv({"report", "race", m_cup, "eins"});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(run.err.startsWith("rzv: 'eins' ist kein gültiger Integerwert\nAufruf:\n"));
         QCOMPARE(runRzv({"report", "all", m_cup, "--farbe", "rot"}).exitCode, 2);
         QCOMPARE(runRzv({"report", "all", m_cup, "--pdf"}).exitCode, 2);
     }

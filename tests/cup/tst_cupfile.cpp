@@ -4,11 +4,11 @@
 #include "cup/ordering.h"
 #include "cup/textorder.h"
 
+#include "filesizelimit.h"
+
 #include <QTemporaryDir>
 #include <QtTest>
-#include <csignal>
 #include <random>
-#include <sys/resource.h>
 
 using namespace rzv;
 
@@ -228,14 +228,10 @@ private Q_SLOTS:
         cup.fileName = path("full.rz3");
         cup.name = QString(5000, u'x');
         // A file size limit makes the write fail half way, as a full disk would.
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit old{};
-        getrlimit(RLIMIT_FSIZE, &old);
-        rlimit limit = old;
-        limit.rlim_cur = 1000;
-        setrlimit(RLIMIT_FSIZE, &limit);
-        const QString message = errorOf([&] { speichern(cup); });
-        setrlimit(RLIMIT_FSIZE, &old);
+        const QString message = errorOf([&] {
+            const test::FileSizeLimit full(1000);
+            speichern(cup);
+        });
         QCOMPARE(message, QStringLiteral("I/O-Fehler %1").arg(EFBIG));
         QCOMPARE(readWholeFile(path("full.rz3")), newCupFile());
         QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("full.rz3.tmp-*")}, QDir::Files), QStringList());

@@ -13,8 +13,10 @@ struct RzvRun {
     QString err;
 };
 
-inline RzvRun runRzv(const QStringList& args) {
+// With `stdoutFile` (such as /dev/full) standard output goes into that file instead.
+inline RzvRun runRzv(const QStringList& args, const QString& stdoutFile = {}) {
     QProcess process;
+    if (!stdoutFile.isEmpty()) process.setStandardOutputFile(stdoutFile);
     process.start(QStringLiteral(RZV_BINARY_DIR "/src/cli/rzv"), args);
     process.waitForFinished(60000);
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
