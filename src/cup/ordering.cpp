@@ -82,23 +82,16 @@ void laufesort(TCellGrid& laufe, TCellGrid& teil) {
         return;
     }
     if (races >= 2) {
-        std::vector<QString> keys(static_cast<size_t>(races + 1));
-        std::vector<std::u32string> orderKeys(static_cast<size_t>(races + 1));
-        for (int k = 1; k <= races; ++k) {
-            keys[static_cast<size_t>(k)] = dateKey(laufe.cell(k, kDatum));
-            orderKeys[static_cast<size_t>(k)] = textKey(keys[static_cast<size_t>(k)]);
-        }
-        const auto order =
-            stableOrder(races, [&](int x, int y) { return orderKeys[x] < orderKeys[y]; });
+        // Ordered by the date key; every date cell keeps its text, also one that is not shaped
+        // TT.MM.JJJJ (a hand-edited file), so that saving never rewrites it.
+        std::vector<std::u32string> keys(static_cast<size_t>(races + 1));
+        for (int k = 1; k <= races; ++k) keys[static_cast<size_t>(k)] = textKey(dateKey(laufe.cell(k, kDatum)));
+        const auto order = stableOrder(races, [&](int x, int y) { return keys[x] < keys[y]; });
 
-        // The key turned back by character positions: only TT.MM.JJJJ dates come back unchanged.
         const TCellGrid oldLaufe = laufe;
         for (int k = 1; k <= races; ++k) {
             const int from = order[static_cast<size_t>(k - 1)];
             for (int row = 1; row < kLaufRows; ++row) laufe.setCell(k, row, oldLaufe.cell(from, row));
-            const QString& key = keys[static_cast<size_t>(from)];
-            laufe.setCell(k, kDatum,
-                          copyChars(key, 7, 2) + u'.' + copyChars(key, 5, 2) + u'.' + copyChars(key, 1, 4));
         }
         std::vector<int> columns(static_cast<size_t>(teil.colCount()));
         std::iota(columns.begin(), columns.end(), 0);

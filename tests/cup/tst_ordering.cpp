@@ -176,14 +176,28 @@ private Q_SLOTS:
         }
     }
 
-    void undatedRaceComesBackAsDots() {
+    void raceDatesKeepTheirText() {
+        // Ordered by the date key (JJJJMMTT by character positions), whatever shape the date
+        // has; ordering again, as every save does, changes nothing.
+        const QStringList dates{"01.05.2008", "1.1.2024", "", "TT.MM.JJJJ", "31.12.1999"};
+        const QStringList ordered{"", "31.12.1999", "01.05.2008", "1.1.2024", "TT.MM.JJJJ"};
         TCupContent cup = newCupContent();
-        cup.laufe.setColCount(3);
-        cup.teil.setColCount(10);
-        cup.laufe.setCell(1, kDatum, QStringLiteral("01.05.2008"));
-        laufesort(cup.laufe, cup.teil);
-        QCOMPARE(cup.laufe.cell(1, kDatum), QStringLiteral(".."));
-        QCOMPARE(cup.laufe.cell(2, kDatum), QStringLiteral("01.05.2008"));
+        cup.laufe.setColCount(static_cast<int>(dates.size()) + 1);
+        cup.teil.setColCount(kTeilFixedCols + static_cast<int>(dates.size()));
+        for (int k = 1; k <= dates.size(); ++k) cup.laufe.setCell(k, kDatum, dates[k - 1]);
+        for (int round = 0; round < 2; ++round) {
+            laufesort(cup.laufe, cup.teil);
+            for (int k = 1; k <= ordered.size(); ++k) QCOMPARE(cup.laufe.cell(k, kDatum), ordered[k - 1]);
+        }
+    }
+
+    void lowerCaseZOrdersAsItsCapital() {
+        TCupContent cup = newCupContent();
+        cup.teil.setRowCount(4);
+        const QStringList names{"Zorn", "zimmer", "Adler"};
+        for (int row = 1; row <= 3; ++row) cup.teil.setCell(kName, row, names[row - 1]);
+        teilsort(cup, -1, kName);
+        QCOMPARE(column(cup.teil, kName).mid(1), (QStringList{"Adler", "zimmer", "Zorn"}));
     }
 
     void startNumbersAreNumeric() {
