@@ -26,7 +26,7 @@ QString L(const QString& text, int width) {
 QString R(const QString& text, int width) {
     return rechtsbuendig(text, width);
 }
-QString R(int number, int width) {
+QString R(long long number, int width) {
     return rechtsbuendig(QString::number(number), width);
 }
 QString blanks(int count) {
@@ -34,8 +34,9 @@ QString blanks(int count) {
 }
 
 // A count of the race's staff. The race editor always writes one; an empty cell (a file written
-// elsewhere) counts as none rather than stopping the report.
-int staffCount(const QString& text) {
+// elsewhere) counts as none rather than stopping the report. Wide, so that the total of three
+// counts near the limit of a whole number does not overflow.
+long long staffCount(const QString& text) {
     return text.isEmpty() ? 0 : toInt(text);
 }
 
@@ -70,14 +71,14 @@ QString wert(int number, bool vorhanden) {
 // Version 1: a female and a male line for each of the first 8 age groups.
 std::array<QString, kZeilenJeBlock> altersklassenV1(const TCupContent& cup, const DlvZaehlung& z) {
     std::array<QString, kZeilenJeBlock> zeilen;
-    int untergrenze = 0;
+    long long untergrenze = 0; // wide: a "Maximalalter" at the limit of a whole number, plus 1
     for (int s = 1; s <= kZeilenJeBlock / 2; ++s) {
         const bool vorhanden = s < cup.ag.rowCount();
         QString labelW = blanks(16);
         QString labelM = blanks(16);
         DlvZaehlung::Gruppe g;
         if (vorhanden) {
-            if (s > 1) untergrenze = toInt(cup.ag.cell(2, s - 1)) + 1;
+            if (s > 1) untergrenze = toInt(cup.ag.cell(2, s - 1)) + 1LL;
             const QString spanne = R(QString::number(untergrenze) + u'-' + cup.ag.cell(2, s), 7);
             labelW = L(cup.ag.cell(0, s), 9) + spanne;
             labelM = L(cup.ag.cell(1, s), 9) + spanne;
@@ -198,7 +199,7 @@ private:
     }
 
     void mitarbeiter() {
-        const int summe = staffCount(lauf(19)) + staffCount(lauf(20)) + staffCount(lauf(21));
+        const long long summe = staffCount(lauf(19)) + staffCount(lauf(20)) + staffCount(lauf(21));
         const QString links = blanks(32);
         zeile(blanks(1) + L(kCreditZelle, 31) +
               QStringLiteral("|------------------|-----------------------------|"));

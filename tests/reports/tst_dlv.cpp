@@ -367,6 +367,22 @@ private Q_SLOTS:
                                            "  12    Mitarb.   12      |"));
     }
 
+    void numbersAtTheIntegerLimitDoNotWrap() {
+        // The staff total and the lower bound after a "Maximalalter" of 2147483647 go beyond a
+        // whole number; the form shows their first digits, as it cuts every value in a cell.
+        TCupContent cup = beispielCup();
+        for (int row : {19, 20, 21}) cup.laufe.setCell(3, row, QStringLiteral("2147483647"));
+        cup.ag.setCell(2, 1, QStringLiteral("2147483647"));
+        cup.ag.setCell(2, 2, QStringLiteral("2147483647"));
+        cup.ag.setRowCount(3);
+        const QStringList lines = bericht(cup, 1);
+        QCOMPARE(lines[44], QStringLiteral("                                | Helfer           |   "
+                                           "2147    Mitarb. 6442      |"));
+        QCOMPARE(lines[kAltersklassenAnfang + 2],
+                 QStringLiteral(" Lauf:                          | WK U10   2147483 |   0 |     |  "
+                                " 0 |     |   0 |"));
+    }
+
     void unreadableNumbersStopTheReport() {
         TCupContent cup = beispielCup();
         cup.laufe.setCell(3, 20, QStringLiteral("zwölf"));
