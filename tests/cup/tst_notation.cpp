@@ -42,6 +42,9 @@ private Q_SLOTS:
         QTest::newRow("dots") << "1.23.45,6" << "1:23'45,6\"";
         QTest::newRow("95 seconds") << "5959" << "";
         QTest::newRow("65 minutes") << "1:65'00,0" << "";
+        QTest::newRow("60 seconds") << "600" << "";
+        QTest::newRow("60 minutes") << "60000" << "";
+        QTest::newRow("59 59,9") << "59599" << "0:59'59,9\"";
         QTest::newRow("no digit") << "abc" << "";
         QTest::newRow("zero") << "0" << "0:00'00,0\"";
         QTest::newRow("78 seconds") << "123456789" << "";

@@ -131,6 +131,20 @@ private Q_SLOTS:
         }
     }
 
+    void averagesAreCutOff() {
+        // Places 1 and 2 average 1.5, points 20 and 19 average 19.5: both are cut off.
+        TestCup t(false);
+        t.race(kZeitlauf, "05.01.2026", "10000m");
+        t.race(kZeitlauf, "12.01.2026", "10000m");
+        t.person("Adler", "Ute", "F40", {"0:40'00,0\"", "0:41'00,0\""});
+        t.person("Berg", "Ina", "F40", {"", "0:40'00,0\""});
+        Ausgabe ausgabe;
+        ausgabe_teilnehmer(ausgabe, t.cup, t.rowOf("Adler"));
+        const QStringList lines = ausgabe.texte();
+        QVERIFY(lines.contains(QStringLiteral("Durchschnittsplatzierung : 1")));
+        QVERIFY(lines.contains(QStringLiteral("Punktedurchschnitt       : 19")));
+    }
+
     void onlyResultCodesGiveNoStatistic() {
         TestCup t(false);
         t.race(kZeitlauf, "05.01.2026", "10000m");
