@@ -15,13 +15,8 @@ ReportCommands::ReportCommands(TCupData& cup, Ausgabe& ausgabe, Prompt& prompt, 
       m_sheetChanged(std::move(sheetChanged)), m_showSheet(std::move(showSheet)) {}
 
 bool ReportCommands::run(const std::function<void()>& operation) {
-    bool done = true;
-    try {
-        operation();
-    } catch (const RzvError& error) {
-        m_prompt.error(error.message());
-        done = false;
-    }
+    const bool done =
+        runOperation(operation, [this](const QString& message) { m_prompt.error(message); });
     // Reports reorder the participants; the tables and the sheet are shown as they are now.
     m_cup.notifyTablesChanged();
     m_sheetChanged();

@@ -107,11 +107,7 @@ void Tw::showSheet() {
 }
 
 void Tw::guarded(const std::function<void()>& command) {
-    try {
-        command();
-    } catch (const RzvError& error) {
-        m_prompt->error(error.message());
-    }
+    runOperation(command, [this](const QString& message) { m_prompt->error(message); });
 }
 
 void Tw::closeEvent(QCloseEvent* event) {

@@ -118,18 +118,17 @@ int run(QStringList args) {
         return 2;
     }
     const QString name = args.takeFirst();
-    try {
-        int status = 0;
-        if (name == u"--help" || name == u"-h")
-            printLine(usageText());
-        else
-            status = runCommand(name, args);
-        flushOutput();
-        return status;
-    } catch (const RzvError& error) {
-        printError(QStringLiteral("rzv: %1").arg(error.message()));
-        return 1;
-    }
+    int status = 0;
+    const bool done = runOperation(
+        [&] {
+            if (name == u"--help" || name == u"-h")
+                printLine(usageText());
+            else
+                status = runCommand(name, args);
+            flushOutput();
+        },
+        [](const QString& message) { printError(QStringLiteral("rzv: %1").arg(message)); });
+    return done ? status : 1;
 }
 
 } // namespace rzv::cli

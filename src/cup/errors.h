@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <exception>
+#include <functional>
 
 namespace rzv {
 
@@ -22,5 +23,11 @@ private:
 RzvError conversionError(const QString& text);
 // "I/O-Fehler %d" with the system's error number.
 RzvError ioError(int errorNumber);
+
+// Runs one operation of the user to its end or to an error that stops it: an RzvError, or the
+// memory running out, which stops it with a message of its own instead of ending the program.
+// The message goes to showError; returns false when the operation stopped.
+bool runOperation(const std::function<void()>& operation,
+                  const std::function<void(const QString&)>& showError);
 
 } // namespace rzv

@@ -127,11 +127,7 @@ void TEditorDialog::fixSize() {
 }
 
 void TEditorDialog::guarded(const std::function<void()>& operation) {
-    try {
-        operation();
-    } catch (const RzvError& error) {
-        m_prompt.error(error.message());
-    }
+    runOperation(operation, [this](const QString& message) { m_prompt.error(message); });
 }
 
 void TEditorDialog::entryGone(const QString& what) {

@@ -2,6 +2,8 @@
 
 #include "cup/cupdata.h"
 
+#include <new>
+
 namespace rzv {
 
 void Ausgabe::p(const QColor& farbe, Stile stil, int groesse, const QString& text) {
@@ -27,6 +29,16 @@ void Ausgabe::doppellinie() {
 
 void Ausgabe::linie() {
     p(kSchwarz, Stil::normal, 9, QString(kZeilenbreite, u'-'));
+}
+
+void Ausgabe::reserve(int lines) {
+    // When the memory runs out, Qt's list copies its present lines into nothing. A new, empty
+    // list is left without room instead, which is told as the standard library tells it.
+    QList<Zeile> groesser;
+    groesser.reserve(lines);
+    if (groesser.capacity() < lines) throw std::bad_alloc();
+    groesser.append(m_zeilen);
+    m_zeilen.swap(groesser);
 }
 
 void Ausgabe::clear() {

@@ -51,8 +51,9 @@ public:
     void doppellinie();
     void linie();
     void clear();
-    // Room for this many lines, for reports that know their length in advance.
-    void reserve(int lines) { m_zeilen.reserve(lines); }
+    // Room for this many lines, for reports that know their length in advance. Throws
+    // std::bad_alloc when the memory does not hold them.
+    void reserve(int lines);
 
     const QList<Zeile>& zeilen() const { return m_zeilen; }
     int count() const { return int(m_zeilen.size()); }

@@ -198,6 +198,29 @@ private Q_SLOTS:
         QVERIFY(run.err.contains("rzv: I/O-Fehler "));
     }
 
+    void runningOutOfMemoryIsAnError() {
+#if defined(__SANITIZE_ADDRESS__)
+        // The sanitizer's allocator refuses every allocation above 8 MB, as a full memory would;
+        // the statistics of 3,000 participants in 50 races reserve about 10 MB for their lines.
+        const QString cup = m_dir.filePath(QStringLiteral("gross.rz3"));
+        QFile file(cup);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Gross||0|1|1|50|3000|\r\n\r\n\r\n\r\n");
+        file.close();
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("ASAN_OPTIONS"),
+                           QStringLiteral("allocator_may_return_null=1:max_allocation_size_mb=8"));
+        const Run run = runRzv({"report", "all", cup}, {}, environment);
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.out, QString());
+        QVERIFY2(run.err.endsWith(QStringLiteral("rzv: Der Arbeitsspeicher reicht für diesen Vorgang "
+                                                 "nicht aus; er wurde abgebrochen.\n")),
+                 qPrintable(run.err));
+#else
+        QSKIP("only a sanitizer build can limit the memory of one allocation");
+#endif
+    }
+
     void errors() {
         Run run = runRzv({"report", "race", m_cup, "3"});
         QCOMPARE(run.exitCode, 1);

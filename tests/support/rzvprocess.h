@@ -14,9 +14,11 @@ struct RzvRun {
 };
 
 // With `stdoutFile` (such as /dev/full) standard output goes into that file instead.
-inline RzvRun runRzv(const QStringList& args, const QString& stdoutFile = {}) {
+inline RzvRun runRzv(const QStringList& args, const QString& stdoutFile = {},
+                     const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
     QProcess process;
     if (!stdoutFile.isEmpty()) process.setStandardOutputFile(stdoutFile);
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(RZV_BINARY_DIR "/src/cli/rzv"), args);
     process.waitForFinished(60000);
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
