@@ -15,6 +15,10 @@ const QString kSuffix = QStringLiteral("rz3");
 FileCommands::FileCommands(TCupData& cup, Prompt& prompt, std::function<void()> resetWindow)
     : m_cup(cup), m_prompt(prompt), m_resetWindow(std::move(resetWindow)) {}
 
+std::function<void(const QString&)> FileCommands::showError() {
+    return [this](const QString& message) { m_prompt.error(message); };
+}
+
 bool FileCommands::mayDiscard(const QString& action) {
     return !m_cup.changed() ||
            m_prompt.ask(QStringLiteral("Sie haben noch ungesicherte Daten!\n") + action);
@@ -34,14 +38,11 @@ void FileCommands::laden() {
 }
 
 bool FileCommands::ladenDatei(const QString& path) {
-    try {
-        // The file is read whole before the cup is touched: a failure keeps the open cup.
-        rzv::laden(m_cup, path);
-        return true;
-    } catch (const RzvError& error) {
-        m_prompt.error(error.message());
-        return false;
-    }
+    // The file is read whole before the cup is touched: a failure keeps the open cup.
+    QStringList notices;
+    if (!runOperation([&] { notices = rzv::laden(m_cup, path); }, showError())) return false;
+    for (const QString& notice : notices) m_prompt.notice(notice);
+    return true;
 }
 
 void FileCommands::speichern() {
@@ -49,12 +50,7 @@ void FileCommands::speichern() {
         saveAs();
         return;
     }
-    try {
-        rzv::speichern(m_cup);
-        m_cup.edit(0);
-    } catch (const RzvError& error) {
-        m_prompt.error(error.message());
-    }
+    saveToFileName();
 }
 
 void FileCommands::speichernUnter() {
@@ -67,16 +63,19 @@ bool FileCommands::saveAs() {
     if (path.isEmpty()) return false;
     const QString previous = m_cup.fileName;
     m_cup.fileName = path;
-    try {
-        rzv::speichern(m_cup);
-        m_cup.edit(0);
-        return true;
-    } catch (const RzvError& error) {
-        // The cup is not in the new file: keep naming the file that holds it.
-        m_cup.fileName = previous;
-        m_prompt.error(error.message());
-        return false;
-    }
+    const bool saved = saveToFileName();
+    // A cup that is not in the new file keeps naming the file that holds it.
+    if (!saved) m_cup.fileName = previous;
+    return saved;
+}
+
+bool FileCommands::saveToFileName() {
+    return runOperation(
+        [&] {
+            rzv::speichern(m_cup);
+            m_cup.edit(0);
+        },
+        showError());
 }
 
 bool FileCommands::mayClose() {

@@ -27,7 +27,9 @@ public:
 
 private:
     bool mayDiscard(const QString& action);
+    std::function<void(const QString&)> showError();
     bool saveAs();
+    bool saveToFileName();
 
     TCupData& m_cup;
     Prompt& m_prompt;

@@ -127,7 +127,7 @@ int runCertificates(const QStringList& args) {
     requireWordCount(runArgs, kind.arguments);
 
     TCupData cup;
-    laden(cup, runArgs[0]);
+    loadCup(cup, runArgs[0]);
 
     warnOfUnknownVariations(cup, options.answerNo);
     if (options.pdf.isEmpty()) {

@@ -1,10 +1,15 @@
 #include "cli/cuparguments.h"
 
 #include "cli/cli.h"
+#include "cup/cupfile.h"
 #include "cup/errors.h"
 #include "cup/notation.h"
 
 namespace rzv::cli {
+
+void loadCup(TCupData& cup, const QString& path) {
+    for (const QString& notice : laden(cup, path)) printWarning(notice);
+}
 
 int raceNumber(const QString& text, const TCupContent& cup) {
     const auto race = readInt(text);

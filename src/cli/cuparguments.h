@@ -6,6 +6,10 @@
 
 namespace rzv::cli {
 
+// Loads a cup file as the desktop program does; what it tells the user (a file that ends early)
+// goes to standard error.
+void loadCup(TCupData& cup, const QString& path);
+
 // A race number K given on the command line: 1 to the number of races of the cup.
 int raceNumber(const QString& text, const TCupContent& cup);
 

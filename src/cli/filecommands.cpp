@@ -1,6 +1,7 @@
 // rzv new ZIEL, rzv resave DATEI ZIEL: the cup file operations of the program.
 #include "cli/arguments.h"
 #include "cli/cli.h"
+#include "cli/cuparguments.h"
 
 #include "cup/cupfile.h"
 
@@ -19,7 +20,7 @@ int runResave(const QStringList& args) {
     const QStringList files = parseArguments(args, {}).words;
     requireWordCount(files, 2);
     TCupData cup;
-    laden(cup, files[0]);
+    loadCup(cup, files[0]);
     cup.fileName = files[1];
     speichern(cup);
     return 0;

@@ -129,7 +129,7 @@ int runReport(const QStringList& args) {
 
     TCupData cup;
     cup.htmlStyle = htmlStyle(request); // loading keeps the style, as in the desktop program
-    laden(cup, request.words[0]);
+    loadCup(cup, request.words[0]);
     Ausgabe sheet;
     kind.write(sheet, cup, request);
     if (output != std::end(kOutputs)) {

@@ -9,9 +9,14 @@ namespace rzv {
 
 namespace {
 
-constexpr int kMaxRaces = 10000;
-constexpr int kMaxParticipants = 1000000;
-constexpr long long kMaxParticipantCells = 30000000;
+// What line 1 may announce. A real series has a few dozen races and some thousand participants;
+// the limits lie far beyond that, yet keep the empty tables a short or damaged file can make the
+// program build to some 80 MB.
+constexpr int kMaxRaces = 500;
+constexpr int kMaxParticipants = 100000;
+constexpr long long kMaxParticipantCells = 3000000;
+// Line 1 and the lines of the age groups, cup variations and points come before the races.
+constexpr int kTableLines = 4;
 
 bool isBlankOrControl(QChar ch) { return ch.unicode() <= 32; }
 
@@ -98,6 +103,22 @@ void readTable(TCellGrid& grid, QStringView line) {
     for (int i = 0; i < fields.size(); ++i) grid.setCell(i % cols, i / cols + 1, fields[i]);
 }
 
+// The notice for a file that ends before the lines its line 1 announces.
+QString incompleteNotice(qsizetype lines, int races, int participants) {
+    QString where;
+    if (lines < kTableLines) {
+        where = QStringLiteral("Zeile %1 von %2").arg(lines).arg(kTableLines + races + participants);
+    } else if (lines < kTableLines + races) {
+        where = QStringLiteral("%1 von %2 Läufen").arg(lines - kTableLines).arg(races);
+        if (participants > 0) where += QStringLiteral(" und 0 von %1 Teilnehmern").arg(participants);
+    } else {
+        where = QStringLiteral("%1 von %2 Teilnehmern").arg(lines - kTableLines - races).arg(participants);
+    }
+    return QStringLiteral("Die Cup-Datei ist unvollständig: sie endet nach %1; die fehlenden wurden "
+                          "leer angelegt.")
+        .arg(where);
+}
+
 } // namespace
 
 QString clsf(const QString& text) {
@@ -145,7 +166,7 @@ QByteArray cupFileBytes(const TCupContent& cup) {
     return out;
 }
 
-TCupContent parseCupFile(const QByteArray& bytes) {
+TCupContent parseCupFile(const QByteArray& bytes, QStringList* notices) {
     const QString text = decodeCp1252(bytes);
     const std::vector<QStringView> lines = splitLines(text);
     size_t next = 0;
@@ -168,10 +189,13 @@ TCupContent parseCupFile(const QByteArray& bytes) {
     }
     cup.laufe.setColCount(races + 1);
     cup.teil.resize(races + kTeilFixedCols, participants + 1);
-    // The spinners hold 1 to 100; the coupling then holds both at most at the race count.
-    cup.min = std::clamp(toInt(field(3)), 1, 100);
-    cup.max = std::clamp(toInt(field(4)), 1, 100);
+    // The spinners hold 1 to 100. As when both are typed in turn, min is set and coupled first,
+    // then max, whose coupling lowers min to it: the file's max wins where min lies above it.
+    const int min = std::clamp(toInt(field(3)), 1, 100);
+    const int max = std::clamp(toInt(field(4)), 1, 100);
+    cup.min = min;
     coupleMin(cup);
+    cup.max = max;
     coupleMax(cup);
 
     readTable(cup.ag, nextLine());
@@ -199,6 +223,9 @@ TCupContent parseCupFile(const QByteArray& bytes) {
         });
     laufesort(cup.laufe, cup.teil);
     teilsort(cup, -1, kName);
+    const auto lineCount = static_cast<qsizetype>(lines.size());
+    if (notices && lineCount < kTableLines + races + participants)
+        notices->append(incompleteNotice(lineCount, races, participants));
     return cup;
 }
 
@@ -208,9 +235,11 @@ void speichern(TCupData& cup) {
     writeFileAtomically(cup.fileName, cupFileBytes(cup));
 }
 
-void laden(TCupData& cup, const QString& path) {
-    TCupContent content = parseCupFile(readWholeFile(path));
+QStringList laden(TCupData& cup, const QString& path) {
+    QStringList notices;
+    TCupContent content = parseCupFile(readWholeFile(path), &notices);
     cup.replaceContent(std::move(content), path);
+    return notices;
 }
 
 } // namespace rzv

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cup/cupdata.h"
+#include "cup/fileio.h"
 
 #include <QByteArray>
 #include <QString>
@@ -23,18 +24,16 @@ QStringList cut(QStringView line);
 QByteArray cupFileBytes(const TCupContent& cup);
 // A cup read from the bytes of a file, with its tables ordered. Stops with the conversion
 // message when a number does not read, and with a message of its own when the counts of line 1
-// are negative or beyond what a cup can hold.
-TCupContent parseCupFile(const QByteArray& bytes);
+// are negative or beyond what a cup can hold. Lines missing at the end read as empty; notices
+// (when given) then gets a text telling the user so.
+TCupContent parseCupFile(const QByteArray& bytes, QStringList* notices = nullptr);
 
 // Orders the participants by name and writes the cup to its file name. The file is replaced
 // only when every byte was written; a failure leaves the previous file as it was.
 void speichern(TCupData& cup);
 // Reads a cup file into the document and marks it as saved. A file that cannot be read whole
-// leaves the document exactly as it was.
-void laden(TCupData& cup, const QString& path);
-
-// File access with the system's error number in the message ("I/O-Fehler %d").
-QByteArray readWholeFile(const QString& path);
-void writeFileAtomically(const QString& path, const QByteArray& bytes);
+// leaves the document exactly as it was. Returns what the user should be told about the file
+// (that it ends early), to be shown once it is loaded.
+QStringList laden(TCupData& cup, const QString& path);
 
 } // namespace rzv

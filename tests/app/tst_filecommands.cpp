@@ -151,6 +151,20 @@ private Q_SLOTS:
         QCOMPARE(w.teil->gridModel()->rowCount(), 4);
     }
 
+    void shortFileLoadsWithANotice() {
+        const QString path = m_dir.filePath(QStringLiteral("kurz.rz3"));
+        writeBytes(path, "Kurz||0|1|1|0|3|\r\n\r\n\r\n\r\nAdler|Jan|\r\n");
+        test::ScriptedPrompt prompt;
+        Tw w(&prompt);
+        prompt.answerFile(path);
+        w.mainMenu->laden->trigger();
+        QCOMPARE(prompt.shown.mid(1),
+                 QStringList{QStringLiteral("notice: Die Cup-Datei ist unvollständig: sie endet nach 1 "
+                                            "von 3 Teilnehmern; die fehlenden wurden leer angelegt.")});
+        QCOMPARE(w.cup.participantCount(), 3);
+        QCOMPARE(w.statusFile->text(), path);
+    }
+
     void newAsksFirstWhenChanged() {
         test::ScriptedPrompt prompt;
         Tw w(&prompt);

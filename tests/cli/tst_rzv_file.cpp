@@ -53,6 +53,29 @@ private Q_SLOTS:
                                            "Zorn|Eva|||||||\r\n"));
     }
 
+    void damagedAndShortFiles() {
+        // A few bytes announcing 10,000 races are refused at once; a file that ends early loads
+        // with a notice.
+        const QString damaged = m_dir.filePath(QStringLiteral("damaged.rz3"));
+        const QString shortFile = m_dir.filePath(QStringLiteral("short.rz3"));
+        const QString out = m_dir.filePath(QStringLiteral("out.rz3"));
+        for (const auto& [path, bytes] : {std::pair{damaged, QByteArray("a|b|0|1|1|10000|2990|")},
+                                          std::pair{shortFile, QByteArray("Cup||0|1|1|0|3|\r\n\r\n\r\n\r\nAdler|Jan|\r\n")}}) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        }
+        rzv::test::RzvRun run = rzv::test::runRzv({QStringLiteral("resave"), damaged, out});
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.err, QStringLiteral("rzv: Die Cup-Datei ist beschädigt: Zeile 1 nennt 10000 Läufe und 2990 Teilnehmer.\n"));
+
+        run = rzv::test::runRzv({QStringLiteral("resave"), shortFile, out});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.err, QStringLiteral("rzv: Warnung: Die Cup-Datei ist unvollständig: sie endet nach 1 von 3 Teilnehmern; "
+                                         "die fehlenden wurden leer angelegt.\n"));
+        QVERIFY(contents(out).endsWith("\r\nAdler|Jan|||||||\r\n||||||||\r\n||||||||\r\n"));
+    }
+
     void errorsAndUsage() {
         const rzv::test::RzvRun missing = rzv::test::runRzv(
             {QStringLiteral("resave"), m_dir.filePath(QStringLiteral("nichts.rz3")),

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <random>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace rzv;
 
@@ -148,13 +150,79 @@ private Q_SLOTS:
                  QStringLiteral("'x' ist kein gültiger Integerwert"));
     }
 
-    void absurdCountsAreRefused() {
-        for (const char* counts : {"-1|0", "0|-5", "2000000000|0", "0|2000000000", "5000|100000"}) {
-            const QString message = errorOf([&] {
-                parseCupFile(crlf({QStringLiteral("||0|1|1|%1|").arg(QString::fromLatin1(counts))}));
-            });
-            QVERIFY2(message.startsWith(QStringLiteral("Die Cup-Datei ist beschädigt")), counts);
-        }
+    void minAboveMaxFollowsMax_data() {
+        QTest::addColumn<QString>("header");
+        QTest::addColumn<int>("min");
+        QTest::addColumn<int>("max");
+        QTest::newRow("5 above 1") << "||0|5|1|5|0|" << 1 << 1;
+        QTest::newRow("3 above 2") << "||0|3|2|3|0|" << 2 << 2;
+        QTest::newRow("both above the races") << "||0|7|6|4|0|" << 4 << 4;
+        QTest::newRow("min below max") << "||0|2|3|5|0|" << 2 << 3;
+    }
+    void minAboveMaxFollowsMax() {
+        QFETCH(QString, header);
+        QFETCH(int, min);
+        QFETCH(int, max);
+        const TCupContent cup = parseCupFile(crlf({header}));
+        QCOMPARE(cup.min, min);
+        QCOMPARE(cup.max, max);
+    }
+
+    void countsHoldAtTheirLimits_data() {
+        QTest::addColumn<QString>("counts");
+        QTest::addColumn<bool>("loads");
+        QTest::newRow("races") << "500|0" << true;
+        QTest::newRow("one race more") << "501|0" << false;
+        QTest::newRow("participants") << "0|100000" << true;
+        QTest::newRow("one participant more") << "0|100001" << false;
+        QTest::newRow("cells") << "92|29999" << true; // 100 columns, 30,000 rows
+        QTest::newRow("one row of cells more") << "92|30000" << false;
+        QTest::newRow("negative races") << "-1|0" << false;
+        QTest::newRow("negative participants") << "0|-5" << false;
+        QTest::newRow("huge") << "2000000000|2000000000" << false;
+    }
+    void countsHoldAtTheirLimits() {
+        QFETCH(QString, counts);
+        QFETCH(bool, loads);
+        const QString message = errorOf([&] { parseCupFile(crlf({QStringLiteral("||0|1|1|%1|").arg(counts)})); });
+        if (loads)
+            QCOMPARE(message, QString());
+        else
+            QCOMPARE(message, QStringLiteral("Die Cup-Datei ist beschädigt: Zeile 1 nennt %1 Läufe und %2 Teilnehmer.")
+                                  .arg(counts.section(u'|', 0, 0), counts.section(u'|', 1, 1)));
+    }
+
+    void shortFileIsNoticed_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("notices");
+        const QString start = QStringLiteral("Die Cup-Datei ist unvollständig: sie endet nach ");
+        const QString end = QStringLiteral("; die fehlenden wurden leer angelegt.");
+        QTest::newRow("complete") << tidyFile() << QStringList();
+        QTest::newRow("in the tables") << crlf({QStringLiteral("||0|1|1|1|2|")})
+                                       << QStringList{start + QStringLiteral("Zeile 1 von 7") + end};
+        QTest::newRow("in the races") << crlf({QStringLiteral("||0|1|1|3|40|"), {}, {}, {}, QStringLiteral("1|")})
+                                      << QStringList{start + QStringLiteral("1 von 3 Läufen und 0 von 40 Teilnehmern") + end};
+        const QByteArray tidy = tidyFile();
+        QTest::newRow("in the participants") << tidy.left(tidy.lastIndexOf("\r\n", tidy.size() - 3) + 2)
+                                             << QStringList{start + QStringLiteral("1 von 2 Teilnehmern") + end};
+    }
+    void shortFileIsNoticed() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, notices);
+        writeBytes(path("short.rz3"), bytes);
+        TCupData cup;
+        QCOMPARE(laden(cup, path("short.rz3")), notices);
+        QCOMPARE(cup.fileName, path("short.rz3"));
+    }
+
+    void everyHighByteComesBack() {
+        QByteArray name;
+        for (int byte = 0xA0; byte <= 0xFF; ++byte) name.append(static_cast<char>(byte));
+        const QByteArray bytes = name + "||0|1|1|0|0|\r\n\r\n\r\n\r\n";
+        const TCupContent cup = parseCupFile(bytes);
+        QCOMPARE(cup.name.size(), 96);
+        QCOMPARE(cup.name.back(), u'ÿ');
+        QCOMPARE(cupFileBytes(cup), bytes);
     }
 
     void brokenInputNeverCrashes() {
@@ -235,6 +303,58 @@ private Q_SLOTS:
         QCOMPARE(message, QStringLiteral("I/O-Fehler %1").arg(EFBIG));
         QCOMPARE(readWholeFile(path("full.rz3")), newCupFile());
         QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("full.rz3.tmp-*")}, QDir::Files), QStringList());
+    }
+
+    void saveGoesThroughLinks() {
+        writeBytes(path("target.rz3"), "alt");
+        QCOMPARE(::symlink("target.rz3", QFile::encodeName(path("link.rz3")).constData()), 0);
+        TCupData cup;
+        cup.fileName = path("link.rz3");
+        speichern(cup);
+        QVERIFY(QFileInfo(path("link.rz3")).isSymLink());
+        QCOMPARE(readWholeFile(path("target.rz3")), newCupFile());
+    }
+
+    void saveKeepsPermissions() {
+        const auto mode = [&](const char* name) {
+            struct stat info {};
+            ::stat(QFile::encodeName(path(name)).constData(), &info);
+            return info.st_mode & 07777;
+        };
+        TCupData cup;
+        writeBytes(path("private.rz3"), "alt");
+        QVERIFY(::chmod(QFile::encodeName(path("private.rz3")).constData(), 0600) == 0);
+        cup.fileName = path("private.rz3");
+        speichern(cup);
+        QCOMPARE(mode("private.rz3"), 0600u);
+
+        const mode_t umask = ::umask(027);
+        cup.fileName = path("fresh.rz3");
+        speichern(cup);
+        ::umask(umask);
+        QCOMPARE(mode("fresh.rz3"), 0640u);
+    }
+
+    void writeProtectedFileIsRefused() {
+        // Refused by its permission bits, also when the tests run as the superuser.
+        writeBytes(path("protected.rz3"), "alt");
+        QVERIFY(::chmod(QFile::encodeName(path("protected.rz3")).constData(), 0444) == 0);
+        TCupData cup;
+        cup.fileName = path("protected.rz3");
+        QCOMPARE(errorOf([&] { speichern(cup); }), QStringLiteral("I/O-Fehler 13"));
+        QCOMPARE(readWholeFile(path("protected.rz3")), QByteArray("alt"));
+    }
+
+    void longestNamesCanBeSaved() {
+        // 255 bytes, the longest name a folder holds; the second of two-byte characters.
+        for (const QString& name : {QString(251, u'x') + QStringLiteral(".rz3"), QString(125, u'ä') + QStringLiteral("x.rz3")}) {
+            QCOMPARE(QFile::encodeName(name).size(), 255);
+            TCupData cup;
+            cup.fileName = m_dir.filePath(name);
+            speichern(cup);
+            QCOMPARE(readWholeFile(cup.fileName), newCupFile());
+        }
+        QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("*.tmp-*")}, QDir::Files), QStringList());
     }
 
     void saveIntoMissingFolderFails() {
