@@ -1,0 +1,304 @@
+// Recovery copies of unsaved changes: written a moment after a change, removed when the changes
+// are saved or given up, and offered again by the next start after the program was killed.
+#include "app/cuptab.h"
+#include "app/mainmenu.h"
+#include "app/recovery.h"
+#include "app/tw.h"
+#include "cup/cupfile.h"
+#include "cup/product.h"
+#include "scriptedprompt.h"
+#include "testcup.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <functional>
+
+using namespace rzv;
+
+namespace {
+
+constexpr std::chrono::milliseconds kShortDelay{20};
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// Types into the cup's name field and waits for the copy of the change.
+void typeAndWaitForCopy(Tw& w, const RecoveryFolder& folder, const QString& text) {
+    QTest::keyClicks(w.cupTab->name, text);
+    QTRY_VERIFY(!folder.copies().empty() &&
+                folder.read(folder.copies()[0].id).name == w.cup.name);
+}
+
+QString question(const QString& file, const QString& date, const QString& time) {
+    return QStringLiteral("ask: Der Rundenzeitverwalter wurde nicht ordnungsgemäß beendet.\n"
+                          "Wollen Sie die ungesicherten Änderungen an „%1“ vom %2 um %3 Uhr "
+                          "wiederherstellen?")
+        .arg(file, date, time);
+}
+
+const QString kDeleteQuestion = QStringLiteral(
+    "ask: Soll die Wiederherstellungskopie gelöscht werden?\nSonst wird beim nächsten Start "
+    "wieder gefragt.");
+
+} // namespace
+
+class TstRecovery : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { QVERIFY(m_dir.isValid()); }
+
+    void changesAreCopiedUntilSaved() {
+        test::ScriptedPrompt prompt;
+        Tw w(&prompt);
+        w.show();
+        const RecoveryFolder folder(m_dir.filePath(QStringLiteral("copied")));
+        Recovery recovery(w.cup, prompt, folder.path(), kShortDelay);
+
+        typeAndWaitForCopy(w, folder, QStringLiteral("Abendlauf"));
+        RecoveryCopy copy = folder.copies()[0];
+        QCOMPARE(copy.cupFileName, QString());
+        QVERIFY(QFile::exists(folder.lockPath(copy.id)));
+
+        // Later changes replace the copy; a copy belongs to the file the cup is saved in.
+        const QString path = m_dir.filePath(QStringLiteral("abend.rz3"));
+        prompt.answerFile(path);
+        w.mainMenu->speichernunter->trigger();
+        typeAndWaitForCopy(w, folder, QStringLiteral(" 2026"));
+        QCOMPARE(folder.copies().size(), size_t(1));
+        QCOMPARE(folder.copies()[0].cupFileName, path);
+        QCOMPARE(folder.read(copy.id).name, QStringLiteral("Abendlauf 2026"));
+
+        w.mainMenu->speichern->trigger();
+        recovery.finishWriting();
+        QVERIFY(folder.copies().empty());
+        QVERIFY(QFile::exists(folder.lockPath(copy.id))); // kept while the program runs
+        QVERIFY(prompt.errors.isEmpty());
+    }
+
+    void givingTheChangesUpRemovesTheCopy_data() {
+        QTest::addColumn<std::function<void(Tw&, test::ScriptedPrompt&)>>("command");
+        QTest::addColumn<bool>("kept");
+        using Command = std::function<void(Tw&, test::ScriptedPrompt&)>;
+        QTest::newRow("&Neu") << Command([](Tw& w, test::ScriptedPrompt& prompt) {
+            prompt.answerAsk(true);
+            w.mainMenu->neu->trigger();
+        }) << false;
+        QTest::newRow("&Neu, not agreed") << Command([](Tw& w, test::ScriptedPrompt& prompt) {
+            prompt.answerAsk(false);
+            w.mainMenu->neu->trigger();
+        }) << true;
+        QTest::newRow("&Laden") << Command([this](Tw& w, test::ScriptedPrompt& prompt) {
+            const QString path = m_dir.filePath(QStringLiteral("other.rz3"));
+            writeBytes(path, cupFileBytes(test::smallCup(1, 2)));
+            prompt.answerAsk(true);
+            prompt.answerFile(path);
+            w.mainMenu->laden->trigger();
+        }) << false;
+        QTest::newRow("&Laden, dialog cancelled") << Command([](Tw& w, test::ScriptedPrompt& prompt) {
+            prompt.answerAsk(true);
+            prompt.answerFile({});
+            w.mainMenu->laden->trigger();
+        }) << true;
+        QTest::newRow("&Laden, broken file") << Command([this](Tw& w, test::ScriptedPrompt& prompt) {
+            const QString path = m_dir.filePath(QStringLiteral("broken.rz3"));
+            writeBytes(path, "x|y|z|");
+            prompt.answerAsk(true);
+            prompt.answerFile(path);
+            w.mainMenu->laden->trigger();
+        }) << true;
+        QTest::newRow("E&xit, not agreed") << Command([](Tw& w, test::ScriptedPrompt& prompt) {
+            prompt.answerAsk(false);
+            w.mainMenu->beenden->trigger();
+        }) << true;
+    }
+
+    void givingTheChangesUpRemovesTheCopy() {
+        QFETCH(const std::function<void(Tw&, test::ScriptedPrompt&)>, command);
+        QFETCH(const bool, kept);
+        test::ScriptedPrompt prompt;
+        Tw w(&prompt);
+        w.show();
+        const RecoveryFolder folder(m_dir.filePath(QString::fromUtf8(QTest::currentDataTag())));
+        Recovery recovery(w.cup, prompt, folder.path(), kShortDelay);
+        typeAndWaitForCopy(w, folder, QStringLiteral("Abendlauf"));
+
+        command(w, prompt);
+        recovery.finishWriting();
+        QCOMPARE(folder.copies().size(), size_t(kept ? 1 : 0));
+        QVERIFY(prompt.allAnswered());
+    }
+
+    void theProgramEndingNormallyRemovesTheCopy() {
+        test::ScriptedPrompt prompt;
+        Tw w(&prompt);
+        w.show();
+        const RecoveryFolder folder(m_dir.filePath(QStringLiteral("exit")));
+        auto recovery = std::make_unique<Recovery>(w.cup, prompt, folder.path(), kShortDelay);
+        typeAndWaitForCopy(w, folder, QStringLiteral("Abendlauf"));
+        const QString id = folder.copies()[0].id;
+
+        prompt.answerAsk(true);
+        QVERIFY(w.close());
+        recovery.reset(); // the program ends
+        QVERIFY(folder.copies().empty());
+        QVERIFY(!QFile::exists(folder.lockPath(id)));
+    }
+
+    void aCopyThatCannotBeWrittenIsReportedOnce() {
+        test::ScriptedPrompt prompt;
+        Tw w(&prompt);
+        w.show();
+        const QString blocker = m_dir.filePath(QStringLiteral("blocker"));
+        writeBytes(blocker, "x");
+        Recovery recovery(w.cup, prompt, blocker + QStringLiteral("/recovery"), kShortDelay);
+        QTest::keyClicks(w.cupTab->name, QStringLiteral("A"));
+        QTRY_COMPARE(prompt.errors.size(), 1);
+        QTest::keyClicks(w.cupTab->name, QStringLiteral("B"));
+        QTest::qWait(5 * kShortDelay.count());
+        recovery.finishWriting();
+        QCoreApplication::processEvents();
+        QCOMPARE(prompt.errors,
+                 QStringList{QStringLiteral(
+                     "Die Wiederherstellungskopie der ungesicherten Änderungen lässt sich nicht "
+                     "schreiben:\nDer Ordner „%1/recovery“ lässt sich nicht anlegen.\n"
+                     "Bitte speichern Sie den Cup.")
+                                 .arg(blocker)});
+    }
+
+    void startOffersTheCopiesNoRunningProgramKeeps_data() {
+        QTest::addColumn<QList<bool>>("answers");
+        QTest::addColumn<bool>("restored");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("restore") << QList<bool>{true} << true << true;
+        QTest::newRow("delete") << QList<bool>{false, true} << false << false;
+        QTest::newRow("keep") << QList<bool>{false, false} << false << true;
+    }
+
+    void startOffersTheCopiesNoRunningProgramKeeps() {
+        QFETCH(const QList<bool>, answers);
+        QFETCH(const bool, restored);
+        QFETCH(const bool, kept);
+        const RecoveryFolder folder(m_dir.filePath(QString::fromUtf8(QTest::currentDataTag())));
+        QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("Läufe")));
+        const QString cupFile = m_dir.filePath(QStringLiteral("Läufe/abend.rz3"));
+        TCupContent changed = test::smallCup(2, 3);
+        changed.name = QStringLiteral("Abendlauf geändert");
+        const QDateTime written(QDate(2026, 5, 12), QTime(21, 40, 7));
+        folder.write({QStringLiteral("left"), cupFile, written}, cupFileBytes(changed));
+
+        test::ScriptedPrompt prompt;
+        Tw w(&prompt);
+        Recovery recovery(w.cup, prompt, folder.path(), kShortDelay);
+        for (const bool answer : answers) prompt.answerAsk(answer);
+        QCOMPARE(recovery.offerAtStart(), restored);
+        QStringList asked{question(cupFile, QStringLiteral("12.05.2026"),
+                                   QStringLiteral("21:40:07"))};
+        if (answers.size() > 1) asked << kDeleteQuestion;
+        QCOMPARE(prompt.shown, asked);
+        QCOMPARE(folder.copies().size(), size_t(kept ? 1 : 0));
+        if (restored) {
+            QCOMPARE(cupFileBytes(w.cup), cupFileBytes(changed));
+            QCOMPARE(w.cup.fileName, cupFile);
+            QCOMPARE(w.statusChanged->text(), QStringLiteral("geändert"));
+        } else {
+            QCOMPARE(w.cup.name, QString());
+            QVERIFY(!w.cup.changed());
+        }
+
+        // A second program started now offers the copy only when no running program keeps it.
+        test::ScriptedPrompt otherPrompt;
+        Tw other(&otherPrompt);
+        Recovery otherRecovery(other.cup, otherPrompt, folder.path(), kShortDelay);
+        if (kept && !restored) {
+            otherPrompt.answerAsk(false);
+            otherPrompt.answerAsk(false);
+        }
+        QVERIFY(!otherRecovery.offerAtStart());
+        QCOMPARE(otherPrompt.shown.size(), kept && !restored ? 2 : 0);
+
+        if (restored) {
+            // The restored changes keep their copy until they are saved.
+            w.mainMenu->speichern->trigger();
+            recovery.finishWriting();
+            QVERIFY(folder.copies().empty());
+            QCOMPARE(readWholeFile(cupFile), cupFileBytes(changed));
+            QVERIFY(prompt.errors.isEmpty());
+        }
+    }
+
+    void aCopyThatDoesNotLoadIsReportedAndKept() {
+        const RecoveryFolder folder(m_dir.filePath(QStringLiteral("broken")));
+        folder.write({QStringLiteral("broken"), QString(), QDateTime(QDate(2026, 5, 1), QTime(8, 0))},
+                     "x|y|0|1|1|zwei|0|\r\n");
+        test::ScriptedPrompt prompt;
+        Tw w(&prompt);
+        Recovery recovery(w.cup, prompt, folder.path(), kShortDelay);
+        prompt.answerAsk(true);
+        QVERIFY(!recovery.offerAtStart());
+        QCOMPARE(prompt.shown.first(),
+                 question(QStringLiteral("unbekannt"), QStringLiteral("01.05.2026"),
+                          QStringLiteral("08:00:00")));
+        QCOMPARE(prompt.errors,
+                 QStringList{QStringLiteral("Die Wiederherstellungskopie „%1“ lässt sich nicht "
+                                            "laden:\n'zwei' ist kein gültiger Integerwert\n"
+                                            "Sie bleibt erhalten.")
+                                 .arg(folder.copyPath(QStringLiteral("broken")))});
+        QCOMPARE(folder.copies().size(), size_t(1));
+        QVERIFY(!w.cup.changed());
+    }
+
+    // The whole program, killed while it holds unsaved changes, gives them back on the next
+    // start.
+    void aKilledProgramGivesItsChangesBack() {
+        const QString cupFile = m_dir.filePath(QStringLiteral("killed.rz3"));
+        writeBytes(cupFile, cupFileBytes(test::smallCup(1, 2)));
+        const QString dataHome = m_dir.filePath(QStringLiteral("data"));
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("RZV_TEST_TYPE_NAME"), QStringLiteral(" Nachtlauf"));
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(RZV_BINARY_DIR "/src/app/rundenzeitverwalter"), {cupFile});
+        QVERIFY(program.waitForStarted());
+
+        const RecoveryFolder folder(dataHome + QStringLiteral("/Rundenzeitverwalter/recovery"));
+        QTRY_VERIFY_WITH_TIMEOUT(folder.copies().size() == 1 &&
+                                     QFile::exists(folder.infoPath(folder.copies()[0].id)),
+                                 60000);
+        program.kill();
+        QVERIFY(program.waitForFinished());
+        QCOMPARE(program.exitStatus(), QProcess::CrashExit);
+
+        // The next start looks in the same data folder.
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome));
+        QCoreApplication::setApplicationName(kProduktname);
+        QCOMPARE(Recovery::defaultFolder(), folder.path());
+        test::ScriptedPrompt prompt;
+        Tw w(&prompt);
+        Recovery recovery(w.cup, prompt, Recovery::defaultFolder());
+        prompt.answerAsk(true);
+        QVERIFY(recovery.offerAtStart());
+        QVERIFY(prompt.shown.first().contains(QStringLiteral("„%1“").arg(cupFile)));
+        QCOMPARE(w.cup.name, QStringLiteral("Testcup Süd Nachtlauf"));
+        QCOMPARE(w.cupTab->name->text(), QStringLiteral("Testcup Süd Nachtlauf"));
+        QCOMPARE(w.cup.fileName, cupFile);
+        QVERIFY(w.cup.changed());
+        QCOMPARE(w.cup.participantCount(), 2);
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+QTEST_MAIN(TstRecovery)
+#include "tst_recovery.moc"
