@@ -68,27 +68,28 @@ void Recovery::statusChanged() {
 void Recovery::writeCopy() {
     if (!m_cup.changed()) return;
     try {
-        QByteArray bytes = cupFileBytes(m_cup);
         lockOwnCopy();
-        m_copyMayExist = true;
-        const RecoveryCopy copy{m_id, m_cup.fileName, QDateTime::currentDateTime()};
-        m_io.start([this, folder = m_folder, copy, bytes = std::move(bytes)] {
-            QString failure;
-            try {
-                folder.write(copy, bytes);
-            } catch (const RzvError& error) {
-                failure = error.message();
-            }
-            QMetaObject::invokeMethod(this, [this, failure] {
-                if (!failure.isEmpty())
-                    writeFailed(failure);
-                else
-                    m_failureShown = false;
-            });
-        });
     } catch (const RzvError& error) {
         writeFailed(error.message());
+        return;
     }
+    m_copyMayExist = true;
+    const RecoveryCopy copy{m_id, m_cup.fileName, QDateTime::currentDateTime()};
+    // Turning a large cup into bytes takes longer than copying it: the worker does that too.
+    m_io.start([this, folder = m_folder, copy, content = TCupContent(m_cup)] {
+        QString failure;
+        try {
+            folder.write(copy, cupFileBytes(content));
+        } catch (const RzvError& error) {
+            failure = error.message();
+        }
+        QMetaObject::invokeMethod(this, [this, failure] {
+            if (!failure.isEmpty())
+                writeFailed(failure);
+            else
+                m_failureShown = false;
+        });
+    });
 }
 
 void Recovery::lockOwnCopy() {

@@ -59,8 +59,8 @@ private:
     bool m_copyMayExist = false;
     bool m_failureShown = false;
     QTimer m_timer;
-    // One thread writes and removes the copy in the order asked, so that typing never waits
-    // for the disk.
+    // One thread turns the cup into bytes, writes and removes the copy in the order asked, so
+    // that typing never waits for it.
     QThreadPool m_io;
 };
 

@@ -153,25 +153,42 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(folder.lockPath(id)));
     }
 
+    void aCopyThatCannotBeWrittenIsReportedOnce_data() {
+        QTest::addColumn<bool>("folderBlocked");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("folder") << true
+                                << QStringLiteral("Der Ordner „%1/recovery“ lässt sich nicht "
+                                                  "anlegen.")
+                                       .arg(m_dir.filePath(QStringLiteral("folder")));
+        QTest::newRow("character") << false
+                                   << QStringLiteral("Der Wert „AΩ“ (Bezeichnung des "
+                                                     "Rundenpokals) enthält das "
+                                                     "Zeichen „Ω“, das die Cup-Datei nicht "
+                                                     "speichern kann. Es wurde nichts gespeichert.");
+    }
+
     void aCopyThatCannotBeWrittenIsReportedOnce() {
+        QFETCH(const bool, folderBlocked);
+        QFETCH(const QString, reason);
         test::ScriptedPrompt prompt;
         Tw w(&prompt);
-        w.show();
-        const QString blocker = m_dir.filePath(QStringLiteral("blocker"));
-        writeBytes(blocker, "x");
+        const QString blocker = m_dir.filePath(QString::fromUtf8(QTest::currentDataTag()));
+        if (folderBlocked) writeBytes(blocker, "x");
         Recovery recovery(w.cup, prompt, blocker + QStringLiteral("/recovery"), kShortDelay);
-        QTest::keyClicks(w.cupTab->name, QStringLiteral("A"));
+
+        w.cup.name = QStringLiteral("A");
+        if (!folderBlocked) w.cup.name += QStringLiteral("Ω"); // slipped past the fields' checks
+        w.cup.edit(1);
         QTRY_COMPARE(prompt.errors.size(), 1);
-        QTest::keyClicks(w.cupTab->name, QStringLiteral("B"));
+        w.cup.edit(1);
         QTest::qWait(5 * kShortDelay.count());
         recovery.finishWriting();
         QCoreApplication::processEvents();
-        QCOMPARE(prompt.errors,
-                 QStringList{QStringLiteral(
-                     "Die Wiederherstellungskopie der ungesicherten Änderungen lässt sich nicht "
-                     "schreiben:\nDer Ordner „%1/recovery“ lässt sich nicht anlegen.\n"
-                     "Bitte speichern Sie den Cup.")
-                                 .arg(blocker)});
+        QCOMPARE(prompt.errors, QStringList{QStringLiteral("Die Wiederherstellungskopie der "
+                                                           "ungesicherten Änderungen lässt sich "
+                                                           "nicht schreiben:\n%1\nBitte "
+                                                           "speichern Sie den Cup.")
+                                                .arg(reason)});
     }
 
     void startOffersTheCopiesNoRunningProgramKeeps_data() {
