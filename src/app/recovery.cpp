@@ -22,13 +22,10 @@ std::unique_ptr<QLockFile> lockFile(const QString& path) {
 }
 
 QString restoreQuestion(const RecoveryCopy& copy) {
-    const QString file = copy.cupFileName.isEmpty()
-                             ? QStringLiteral("unbekannt")
-                             : QDir::toNativeSeparators(copy.cupFileName);
     return QStringLiteral("Der Rundenzeitverwalter wurde nicht ordnungsgemäß beendet.\n"
                           "Wollen Sie die ungesicherten Änderungen an „%1“ vom %2 um %3 Uhr "
                           "wiederherstellen?")
-        .arg(file, copy.written.toString(QStringLiteral("dd.MM.yyyy")),
+        .arg(cupFileText(copy.cupFileName), copy.written.toString(QStringLiteral("dd.MM.yyyy")),
              copy.written.toString(QStringLiteral("HH:mm:ss")));
 }
 

@@ -173,8 +173,12 @@ void TCupData::edit(int flag) {
     Q_EMIT statusChanged();
 }
 
-QString TCupData::statusFileText() const {
+QString cupFileText(const QString& fileName) {
     return fileName.isEmpty() ? QStringLiteral("unbekannt") : fileName;
+}
+
+QString TCupData::statusFileText() const {
+    return cupFileText(fileName);
 }
 
 QString TCupData::statusChangedText() const {
