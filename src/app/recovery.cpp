@@ -22,10 +22,13 @@ std::unique_ptr<QLockFile> lockFile(const QString& path) {
 }
 
 QString restoreQuestion(const RecoveryCopy& copy) {
+    // A cup never saved is named as the status bar names it.
+    const QString file = copy.cupFileName.isEmpty() ? QStringLiteral("unbekannt")
+                                                    : QDir::toNativeSeparators(copy.cupFileName);
     return QStringLiteral("Der Rundenzeitverwalter wurde nicht ordnungsgemäß beendet.\n"
                           "Wollen Sie die ungesicherten Änderungen an „%1“ vom %2 um %3 Uhr "
                           "wiederherstellen?")
-        .arg(cupFileText(copy.cupFileName), copy.written.toString(QStringLiteral("dd.MM.yyyy")),
+        .arg(file, copy.written.toString(QStringLiteral("dd.MM.yyyy")),
              copy.written.toString(QStringLiteral("HH:mm:ss")));
 }
 

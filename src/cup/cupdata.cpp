@@ -173,12 +173,8 @@ void TCupData::edit(int flag) {
     Q_EMIT statusChanged();
 }
 
-QString cupFileText(const QString& fileName) {
-    return fileName.isEmpty() ? QStringLiteral("unbekannt") : fileName;
-}
-
 QString TCupData::statusFileText() const {
-    return cupFileText(fileName);
+    return fileName.isEmpty() ? QStringLiteral("unbekannt") : fileName;
 }
 
 QString TCupData::statusChangedText() const {

@@ -73,9 +73,6 @@ TCupContent newCupContent();
 void coupleMin(TCupContent& cup);
 void coupleMax(TCupContent& cup);
 
-// How the program names a cup file: its name, or "unbekannt" for a cup never saved.
-QString cupFileText(const QString& fileName);
-
 // The cup document owned by the main window: the content plus the file name, the changed flag
 // and the two styles that live only while the program runs.
 class TCupData : public QObject, public TCupContent {

@@ -7,6 +7,7 @@
 #include "guitesting.h"
 #include "scriptedprompt.h"
 #include "testcup.h"
+#include "testfiles.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -21,11 +22,7 @@ namespace {
 const QString kQuestion = QStringLiteral("ask: Sie haben noch ungesicherte Daten!\n");
 const QString kFilter = QStringLiteral("Rundenzeitverwalter 3.*.* (*.rz3)");
 
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
+using test::writeBytes;
 
 } // namespace
 

@@ -8,6 +8,7 @@
 #include "cup/product.h"
 #include "scriptedprompt.h"
 #include "testcup.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,18 +18,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
+#include <optional>
 
 using namespace rzv;
 
 namespace {
 
 constexpr std::chrono::milliseconds kShortDelay{20};
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 // Types into the cup's name field and waits for the copy of the change.
 void typeAndWaitForCopy(Tw& w, const RecoveryFolder& folder, const QString& text) {
@@ -63,8 +59,11 @@ private Q_SLOTS:
         const RecoveryFolder folder(m_dir.filePath(QStringLiteral("copied")));
         Recovery recovery(w.cup, prompt, folder.path(), kShortDelay);
 
-        typeAndWaitForCopy(w, folder, QStringLiteral("Abendlauf"));
-        RecoveryCopy copy = folder.copies()[0];
+        // Every change while the cup stays changed is copied, not only the first.
+        typeAndWaitForCopy(w, folder, QStringLiteral("Abend"));
+        typeAndWaitForCopy(w, folder, QStringLiteral("lauf"));
+        const RecoveryCopy copy = folder.copies()[0];
+        QCOMPARE(folder.read(copy.id).name, QStringLiteral("Abendlauf"));
         QCOMPARE(copy.cupFileName, QString());
         QVERIFY(QFile::exists(folder.lockPath(copy.id)));
 
@@ -88,37 +87,27 @@ private Q_SLOTS:
         QTest::addColumn<std::function<void(Tw&, test::ScriptedPrompt&)>>("command");
         QTest::addColumn<bool>("kept");
         using Command = std::function<void(Tw&, test::ScriptedPrompt&)>;
-        QTest::newRow("&Neu") << Command([](Tw& w, test::ScriptedPrompt& prompt) {
-            prompt.answerAsk(true);
-            w.mainMenu->neu->trigger();
-        }) << false;
-        QTest::newRow("&Neu, not agreed") << Command([](Tw& w, test::ScriptedPrompt& prompt) {
-            prompt.answerAsk(false);
-            w.mainMenu->neu->trigger();
-        }) << true;
-        QTest::newRow("&Laden") << Command([this](Tw& w, test::ScriptedPrompt& prompt) {
-            const QString path = m_dir.filePath(QStringLiteral("other.rz3"));
-            writeBytes(path, cupFileBytes(test::smallCup(1, 2)));
-            prompt.answerAsk(true);
-            prompt.answerFile(path);
-            w.mainMenu->laden->trigger();
-        }) << false;
-        QTest::newRow("&Laden, dialog cancelled") << Command([](Tw& w, test::ScriptedPrompt& prompt) {
-            prompt.answerAsk(true);
-            prompt.answerFile({});
-            w.mainMenu->laden->trigger();
-        }) << true;
-        QTest::newRow("&Laden, broken file") << Command([this](Tw& w, test::ScriptedPrompt& prompt) {
-            const QString path = m_dir.filePath(QStringLiteral("broken.rz3"));
-            writeBytes(path, "x|y|z|");
-            prompt.answerAsk(true);
-            prompt.answerFile(path);
-            w.mainMenu->laden->trigger();
-        }) << true;
-        QTest::newRow("E&xit, not agreed") << Command([](Tw& w, test::ScriptedPrompt& prompt) {
-            prompt.answerAsk(false);
-            w.mainMenu->beenden->trigger();
-        }) << true;
+        // The menu entry, the answer to the question, and the file chosen in the open dialog
+        // (none: no dialog; empty: cancelled).
+        const auto command = [](QAction* MainMenu::*entry, bool agreed,
+                                std::optional<QString> file = std::nullopt) {
+            return Command([=](Tw& w, test::ScriptedPrompt& prompt) {
+                prompt.answerAsk(agreed);
+                if (file) prompt.answerFile(*file);
+                (w.mainMenu->*entry)->trigger();
+            });
+        };
+        const QString other = m_dir.filePath(QStringLiteral("other.rz3"));
+        test::writeBytes(other, cupFileBytes(test::smallCup(1, 2)));
+        const QString broken = m_dir.filePath(QStringLiteral("broken.rz3"));
+        test::writeBytes(broken, "x|y|z|");
+
+        QTest::newRow("&Neu") << command(&MainMenu::neu, true) << false;
+        QTest::newRow("&Neu, not agreed") << command(&MainMenu::neu, false) << true;
+        QTest::newRow("&Laden") << command(&MainMenu::laden, true, other) << false;
+        QTest::newRow("&Laden, cancelled") << command(&MainMenu::laden, true, QString()) << true;
+        QTest::newRow("&Laden, broken file") << command(&MainMenu::laden, true, broken) << true;
+        QTest::newRow("E&xit, not agreed") << command(&MainMenu::beenden, false) << true;
     }
 
     void givingTheChangesUpRemovesTheCopy() {
@@ -173,7 +162,7 @@ private Q_SLOTS:
         test::ScriptedPrompt prompt;
         Tw w(&prompt);
         const QString blocker = m_dir.filePath(QString::fromUtf8(QTest::currentDataTag()));
-        if (folderBlocked) writeBytes(blocker, "x");
+        if (folderBlocked) test::writeBytes(blocker, "x");
         Recovery recovery(w.cup, prompt, blocker + QStringLiteral("/recovery"), kShortDelay);
 
         w.cup.name = QStringLiteral("A");
@@ -277,7 +266,7 @@ private Q_SLOTS:
     // start.
     void aKilledProgramGivesItsChangesBack() {
         const QString cupFile = m_dir.filePath(QStringLiteral("killed.rz3"));
-        writeBytes(cupFile, cupFileBytes(test::smallCup(1, 2)));
+        test::writeBytes(cupFile, cupFileBytes(test::smallCup(1, 2)));
         const QString dataHome = m_dir.filePath(QStringLiteral("data"));
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

@@ -3,6 +3,7 @@
 #include "cup/errors.h"
 #include "cup/ordering.h"
 #include "cup/textorder.h"
+#include "testfiles.h"
 
 #include "filesizelimit.h"
 
@@ -66,11 +67,7 @@ QByteArray tidyFile() {
     });
 }
 
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
+using test::writeBytes;
 
 QString errorOf(const std::function<void()>& work) {
     try {

@@ -4,6 +4,7 @@
 #include "cup/errors.h"
 #include "cup/recoveryfolder.h"
 #include "testcup.h"
+#include "testfiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -15,12 +16,6 @@ namespace {
 
 QDateTime at(int hour, int minute) {
     return QDateTime(QDate(2026, 5, 12), QTime(hour, minute, 7));
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 } // namespace
@@ -67,7 +62,7 @@ private Q_SLOTS:
     void aCopyWithoutItsIniFileIsStillListed() {
         QTemporaryDir dir;
         const RecoveryFolder folder(dir.path());
-        writeBytes(folder.copyPath(QStringLiteral("lost")), cupFileBytes(newCupContent()));
+        test::writeBytes(folder.copyPath(QStringLiteral("lost")), cupFileBytes(newCupContent()));
         const std::vector<RecoveryCopy> copies = folder.copies();
         QCOMPARE(copies.size(), size_t(1));
         QCOMPARE(copies[0].cupFileName, QString());
@@ -79,7 +74,7 @@ private Q_SLOTS:
     void brokenCopiesAndUnwritableFoldersStopWithAMessage() {
         QTemporaryDir dir;
         const RecoveryFolder folder(dir.path());
-        writeBytes(folder.copyPath(QStringLiteral("kaputt")), "x|y|0|1|1|-4|0|\r\n");
+        test::writeBytes(folder.copyPath(QStringLiteral("kaputt")), "x|y|0|1|1|-4|0|\r\n");
         QVERIFY_THROWS_EXCEPTION(RzvError, folder.read(QStringLiteral("kaputt")));
         try {
             folder.read(QStringLiteral("fehlt"));
@@ -89,7 +84,7 @@ private Q_SLOTS:
         }
 
         // A regular file where the folder should be.
-        writeBytes(dir.filePath(QStringLiteral("datei")), "x");
+        test::writeBytes(dir.filePath(QStringLiteral("datei")), "x");
         const RecoveryFolder blocked(dir.filePath(QStringLiteral("datei/recovery")));
         try {
             blocked.write({QStringLiteral("a"), QString(), at(20, 0)}, "||");
