@@ -138,8 +138,10 @@ bool Recovery::offerAtStart() {
 bool Recovery::offer(const RecoveryCopy& copy) {
     if (m_prompt.ask(restoreQuestion(copy))) {
         try {
-            m_cup.replaceContent(m_folder.read(copy.id), copy.cupFileName);
+            QStringList notices;
+            m_cup.replaceContent(m_folder.read(copy.id, &notices), copy.cupFileName);
             m_cup.edit(1);
+            for (const QString& notice : notices) m_prompt.notice(notice);
             return true;
         } catch (const RzvError& error) {
             m_prompt.error(QStringLiteral("Die Wiederherstellungskopie „%1“ lässt sich nicht "

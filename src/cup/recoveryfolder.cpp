@@ -2,6 +2,7 @@
 
 #include "cup/cupfile.h"
 #include "cup/errors.h"
+#include "cup/fileio.h"
 
 #include <QDir>
 #include <QFile>
@@ -69,8 +70,8 @@ void RecoveryFolder::write(const RecoveryCopy& copy, const QByteArray& cupBytes)
                            .arg(QDir::toNativeSeparators(infoPath(copy.id))));
 }
 
-TCupContent RecoveryFolder::read(const QString& id) const {
-    return parseCupFile(readWholeFile(copyPath(id)));
+TCupContent RecoveryFolder::read(const QString& id, QStringList* notices) const {
+    return parseCupFile(readWholeFile(copyPath(id)), notices);
 }
 
 void RecoveryFolder::remove(const QString& id) const {

@@ -37,8 +37,9 @@ public:
     // Writes the cup file bytes, then the INI file, each replacing its predecessor only when it
     // was written whole. Stops with a message when either cannot be written.
     void write(const RecoveryCopy& copy, const QByteArray& cupBytes) const;
-    // The cup of a copy, read as a cup file is loaded; stops with the load's message.
-    TCupContent read(const QString& id) const;
+    // The cup of a copy, read as a cup file is loaded; stops with the load's message, and
+    // gives the load's notices when asked.
+    TCupContent read(const QString& id, QStringList* notices = nullptr) const;
     // Removes the copy and its INI file.
     void remove(const QString& id) const;
 

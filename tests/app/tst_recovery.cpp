@@ -6,6 +6,7 @@
 #include "app/tw.h"
 #include "cup/cupfile.h"
 #include "cup/errors.h"
+#include "cup/fileio.h"
 #include "cup/product.h"
 #include "scriptedprompt.h"
 #include "testcup.h"

@@ -2,6 +2,7 @@
 // reading back, removing, and what broken copies and unwritable folders do.
 #include "cup/cupfile.h"
 #include "cup/errors.h"
+#include "cup/fileio.h"
 #include "cup/recoveryfolder.h"
 #include "testcup.h"
 #include "testfiles.h"
