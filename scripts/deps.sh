@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
-  fonts-liberation
+  fonts-liberation fonts-dejavu-core
   opensp w3c-sgml-lib
   poppler-utils xvfb xauth
 )

@@ -6,73 +6,100 @@
 #include "dialogs/cp1252validator.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+
+#include <algorithm>
 
 namespace rzv {
 
 namespace {
 
-// A widget at its place with its label above it and its hint.
-template <typename W>
-W* placed(W* widget, const QRect& rect, const QString& label, const QString& hint) {
-    widget->setGeometry(rect);
+// The places of the fields and grids in pixels (left, top, width, height) with the usual 8-point
+// fonts; where a desktop's fonts need more room, the labels wrap and the rows below move down.
+constexpr int kWidth = 385;
+constexpr int kLabelHeight = 16;
+constexpr int kFieldHeight = 21;
+constexpr int kRowGap = 3;
+constexpr int kMaxLeft = 192;
+constexpr int kRightLeft = 392;
+constexpr int kGridsBottom = 497;
+
+// A widget with the hint it shows on hovering.
+template <typename W> W* hinted(W* widget, const QString& hint) {
     widget->setToolTip(hint);
-    auto* caption = new QLabel(label, widget->parentWidget());
-    caption->move(rect.left(), rect.top() - 16);
-    caption->adjustSize();
-    caption->setBuddy(widget);
     return widget;
 }
 
-GridView* cupGrid(TCellGrid& grid, QWidget* parent) {
-    auto* view = new GridView(grid, parent);
-    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    return view;
+// Sets a label's text on one line when it fits its room, else wrapped within the room; returns
+// the height it takes.
+int fitLabel(QLabel* label, const QPoint& at, int room) {
+    const bool fits = label->fontMetrics().horizontalAdvance(label->text()) <= room;
+    label->setWordWrap(!fits);
+    const int width = fits ? label->sizeHint().width() : room;
+    const int height =
+        std::max(kLabelHeight, fits ? label->sizeHint().height() : label->heightForWidth(room));
+    label->setGeometry(QRect(at, QSize(width, height)));
+    return height;
+}
+
+// The height a field needs for its text: the usual one, more for a larger font (its line with
+// the frame and padding of a field).
+int fieldHeight(const QWidget* field) {
+    return std::max(kFieldHeight, field->fontMetrics().height() + 6);
 }
 
 } // namespace
 
+void CupTab::labelFor(QWidget* field, const QString& text) {
+    auto* label = new QLabel(text, this);
+    label->setBuddy(field);
+    m_labels.append({label, field});
+}
+
 CupTab::CupTab(TCupData& cup, QWidget* parent) : QWidget(parent), m_cup(cup) {
-    name = placed(new QLineEdit(this), {0, 16, 385, 21},
-                  QStringLiteral("Bezeichnung des Rundenpokals:"),
+    name = hinted(new QLineEdit(this),
                   QStringLiteral("Geben Sie hier den Namen der Veranstaltung ein"));
-    veranstalter = placed(new QLineEdit(this), {0, 56, 385, 21},
-                          QStringLiteral("Veranstalter des Rundenpokals:"),
-                          QStringLiteral("Geben Sie hier den Namen des Veranstalters/Vereins ein"));
-    kategorie = placed(new QComboBox(this), {0, 96, 385, 21}, QStringLiteral("Kategorie:"),
+    labelFor(name, QStringLiteral("Bezeichnung des Rundenpokals:"));
+    veranstalter =
+        hinted(new QLineEdit(this),
+               QStringLiteral("Geben Sie hier den Namen des Veranstalters/Vereins ein"));
+    labelFor(veranstalter, QStringLiteral("Veranstalter des Rundenpokals:"));
+    kategorie = hinted(new QComboBox(this),
                        QStringLiteral("Wählen Sie hier eine Kategorie für die Veranstaltung (gilt "
                                       "für alle Läufe)"));
+    labelFor(kategorie, QStringLiteral("Kategorie:"));
     kategorie->setEditable(true);
     kategorie->setInsertPolicy(QComboBox::NoInsert);
     kategorie->addItems(kategorieTexts());
 
     const QString minHint = QStringLiteral(
         "Wählen Sie hier die Mindestanzahl von Teilnahmen um in die Endwertung zu gelangen");
-    min = placed(new QLineEdit(this), {0, 136, 169, 21},
-                 QStringLiteral("Mindestteilnahmen für Endwertung:"), minHint);
-    minW = new UpDown(1, 100, this);
-    minW->setGeometry(169, 136, 16, 21);
-    minW->setToolTip(minHint);
+    min = hinted(new QLineEdit(this), minHint);
+    labelFor(min, QStringLiteral("Mindestteilnahmen für Endwertung:"));
+    minW = hinted(new UpDown(1, 100, this), minHint);
     const QString maxHint =
         QStringLiteral("Wählen Sie hier die maximale Anzahl von gewerteten Läufen");
-    max = placed(new QLineEdit(this), {192, 136, 177, 21},
-                 QStringLiteral("maximale Anzahl gewerteter Teilnahmen:"), maxHint);
-    maxW = new UpDown(1, 100, this);
-    maxW->setGeometry(369, 136, 16, 21);
-    maxW->setToolTip(maxHint);
+    max = hinted(new QLineEdit(this), maxHint);
+    labelFor(max, QStringLiteral("maximale Anzahl gewerteter Teilnahmen:"));
+    maxW = hinted(new UpDown(1, 100, this), maxHint);
     // Only what the cup file can hold may be typed.
     for (QLineEdit* field : {name, veranstalter, kategorie->lineEdit()})
         field->setValidator(new Cp1252Validator(field));
     min->setReadOnly(true);
     max->setReadOnly(true);
 
-    cv = placed(cupGrid(cup.cv, this), {392, 16, 385, 137}, QStringLiteral("Cup-Variationen:"),
+    // The tables scroll vertically, sideways only where large fonts widen their captions.
+    cv = hinted(new GridView(cup.cv, this),
                 QStringLiteral("Hier können Sie den Rundenpokal in einzelne Unter-Cups aufteilen"));
-    ag = placed(cupGrid(cup.ag, this), {0, 176, 385, 321}, QStringLiteral("Altersklassen:"),
+    labelFor(cv, QStringLiteral("Cup-Variationen:"));
+    ag = hinted(new GridView(cup.ag, this),
                 QStringLiteral("Hier können Sie die Altersklassenverteilung variieren"));
-    pv = placed(cupGrid(cup.pv, this), {391, 176, 385, 321}, QStringLiteral("Punktevergabe:"),
-                QStringLiteral("Hier können Sie die Punktevergabe anpassen"));
+    labelFor(ag, QStringLiteral("Altersklassen:"));
+    pv = hinted(new GridView(cup.pv, this), QStringLiteral("Hier können Sie die Punktevergabe anpassen"));
+    labelFor(pv, QStringLiteral("Punktevergabe:"));
+    arrange();
 
     QWidget* order[] = {name, veranstalter, kategorie, min, minW, max, maxW, ag, cv, pv};
     for (size_t i = 1; i < std::size(order); ++i)
@@ -91,6 +118,63 @@ CupTab::CupTab(TCupData& cup, QWidget* parent) : QWidget(parent), m_cup(cup) {
     connect(minW, &UpDown::stepped, this, &CupTab::minChange);
     connect(maxW, &UpDown::stepped, this, &CupTab::maxChange);
     fill();
+}
+
+QLabel* CupTab::label(const QWidget* field) const {
+    for (const auto& [label, labelled] : m_labels)
+        if (labelled == field) return label;
+    return nullptr;
+}
+
+// Places the rows top-down: each label at its field's top minus the label height, unless the row
+// above needs more room; "Cup-Variationen" beside the header fields, the other tables below.
+void CupTab::arrange() {
+    int top = 0; // the highest top the next row may take
+    struct Cell {
+        QWidget* field;
+        int left;
+        int labelRoom;
+    };
+    // Returns the top and height of the row's fields.
+    const auto row = [&](int fieldTop, std::initializer_list<Cell> cells) {
+        const int labelTop = std::max(top, fieldTop - kLabelHeight);
+        int labelHeight = 0;
+        int height = 0;
+        for (const Cell& cell : cells) {
+            labelHeight = std::max(labelHeight, fitLabel(label(cell.field), {cell.left, labelTop},
+                                                         cell.labelRoom));
+            height = std::max(height, fieldHeight(cell.field));
+        }
+        top = labelTop + labelHeight + height + kRowGap;
+        return std::pair{labelTop + labelHeight, height};
+    };
+
+    int fieldTop = 16;
+    for (QWidget* field : std::initializer_list<QWidget*>{name, veranstalter, kategorie}) {
+        const auto [rowTop, height] = row(fieldTop, {{field, 0, kWidth}});
+        field->setGeometry(0, rowTop, kWidth, height);
+        fieldTop += 40;
+    }
+    const auto [rowTop, height] =
+        row(fieldTop, {{min, 0, kMaxLeft}, {max, kMaxLeft, kRightLeft - kMaxLeft}});
+    min->setGeometry(0, rowTop, 169, height);
+    minW->setGeometry(169, rowTop, 16, height);
+    max->setGeometry(kMaxLeft, rowTop, 177, height);
+    maxW->setGeometry(kMaxLeft + 177, rowTop, 16, height);
+
+    const int cvTop = fitLabel(label(cv), {kRightLeft, 0}, kWidth);
+    cv->setGeometry(kRightLeft, cvTop, kWidth, rowTop + height - 4 - cvTop);
+
+    const int labelTop = std::max(top, 176 - kLabelHeight);
+    const int gridsTop = labelTop + std::max(fitLabel(label(ag), {0, labelTop}, kWidth),
+                                             fitLabel(label(pv), {391, labelTop}, kWidth));
+    ag->setGeometry(0, gridsTop, kWidth, kGridsBottom - gridsTop);
+    pv->setGeometry(391, gridsTop, kWidth, kGridsBottom - gridsTop);
+}
+
+void CupTab::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange) arrange();
 }
 
 void CupTab::fill() {

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QList>
 #include <QWidget>
 
+#include <utility>
+
 class QComboBox;
+class QLabel;
 class QLineEdit;
 
 namespace rzv {
@@ -13,7 +17,8 @@ class UpDown;
 
 // The "Cup" tab: the header fields of the cup and the tables of age groups, cup variations and
 // points. Editing a header field marks the cup as changed; the two spinners keep the minimum
-// and the maximum of counted races within the number of races and in order.
+// and the maximum of counted races within the number of races and in order. The fields keep
+// their places unless a label needs more room than the usual fonts give it.
 class CupTab : public QWidget {
     Q_OBJECT
 public:
@@ -33,13 +38,22 @@ public:
     GridView* cv;
     GridView* pv;
 
+    // The label above a field or grid.
+    QLabel* label(const QWidget* field) const;
+
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void labelFor(QWidget* field, const QString& text);
+    void arrange();
     void minChange(int value);
     void maxChange(int value);
     void kategorieChange();
     void showMinMax();
 
     TCupData& m_cup;
+    QList<std::pair<QLabel*, QWidget*>> m_labels;
 };
 
 } // namespace rzv

@@ -144,11 +144,12 @@ GridView::GridView(TCellGrid& grid, QWidget* parent)
     captions->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     captions->setSectionsClickable(false);
     captions->setHighlightSections(false);
-    captions->setFixedHeight(m_grid.rowHeight + 1);
     connect(captions, &QHeaderView::sectionResized, this, [this](int section, int, int size) {
         if (!m_reloading) m_grid.setColWidth(m_model->gridCol(section), size);
     });
 
+    m_col = m_model->fixedCols();
+    m_row = m_model->fixedRows();
     m_corner = new CaptionCorner(*this);
     m_corner->installEventFilter(this);
     captions->viewport()->installEventFilter(this);
@@ -157,17 +158,32 @@ GridView::GridView(TCellGrid& grid, QWidget* parent)
 }
 
 void GridView::reload() {
+    const bool hadCaptions = m_model->fixedCols() > 0 || m_model->fixedRows() > 0;
     m_reloading = true;
     m_model->reload();
     auto* captions = horizontalHeader();
-    for (int section = 0; section < m_model->columnCount(); ++section)
-        captions->resizeSection(section, m_grid.colWidth(m_model->gridCol(section)));
-    verticalHeader()->setDefaultSectionSize(m_grid.rowHeight);
+    const int captionMargins = 2 * captions->style()->pixelMetric(QStyle::PM_HeaderMargin);
+    for (int section = 0; section < m_model->columnCount(); ++section) {
+        // As wide as the table says, wider where the caption needs it.
+        const int col = m_model->gridCol(section);
+        const int captionWidth =
+            captions->fontMetrics().horizontalAdvance(m_grid.cell(col, 0)) + captionMargins;
+        captions->resizeSection(section, std::max(m_grid.colWidth(col), captionWidth));
+    }
+    // Rows as high as the table says, higher where the font needs it.
+    const int rowHeight = std::max(m_grid.rowHeight, fontMetrics().height() + 2);
+    verticalHeader()->setDefaultSectionSize(rowHeight);
+    captions->setFixedHeight(rowHeight + 1);
     captions->setVisible(m_model->fixedRows() > 0);
     verticalHeader()->setVisible(m_model->fixedCols() > 0);
     m_corner->setVisible(m_model->fixedRows() > 0 && m_model->fixedCols() > 0);
     m_reloading = false;
 
+    // A grid that gets its captions starts on its first scrolled cell, as a new one does.
+    if (!hadCaptions && (m_col < m_model->fixedCols() || m_row < m_model->fixedRows())) {
+        m_col = m_model->fixedCols();
+        m_row = m_model->fixedRows();
+    }
     m_col = std::clamp(m_col, 0, std::max(0, m_grid.colCount() - 1));
     m_row = std::clamp(m_row, 0, std::max(0, m_grid.rowCount() - 1));
     updateGeometries();
@@ -265,6 +281,11 @@ void GridView::focusInEvent(QFocusEvent* event) {
     const int row = m_row;
     QTableView::focusInEvent(event);
     if (col != m_col || row != m_row) setCurrentCell(col, row);
+}
+
+void GridView::changeEvent(QEvent* event) {
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange) reload();
 }
 
 bool GridView::eventFilter(QObject* watched, QEvent* event) {

@@ -50,7 +50,6 @@ QLabel* linkLabel(const QUrl& url, QWidget* parent) {
 
 Tuberrzv::Tuberrzv(Prompt& prompt, QWidget* parent) : QDialog(parent), m_prompt(prompt) {
     setModal(false);
-    setFixedSize(472, 286);
 
     auto* picture = new QLabel(this);
     picture->setPixmap(stopwatchPicture(128));
@@ -59,6 +58,7 @@ Tuberrzv::Tuberrzv(Prompt& prompt, QWidget* parent) : QDialog(parent), m_prompt(
     big.setPointSize(big.pointSize() + 6);
     big.setBold(true);
     title->setFont(big);
+    title->setWordWrap(true); // the version goes below the name where large fonts need it
     auto* purpose = new QLabel(QStringLiteral("Läufe, Ergebnisse und Wertungen eines Rundenpokals "
                                               "erfassen, auswerten, drucken und veröffentlichen."),
                                this);
@@ -77,6 +77,8 @@ Tuberrzv::Tuberrzv(Prompt& prompt, QWidget* parent) : QDialog(parent), m_prompt(
     layout->addWidget(label1, 3, 1);
     layout->addWidget(label2, 4, 1);
     layout->setRowStretch(5, 1);
+    // Larger only where the desktop's fonts need more room.
+    setFixedSize(QSize(472, 286).expandedTo(minimumSizeHint()));
 }
 
 void Tuberrzv::zeigen() {

@@ -2,6 +2,7 @@
 
 #include <QAbstractPrintDialog>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -83,10 +84,13 @@ bool QtPrompt::choosePrinter(QPrinter& printer) {
 
 void QtPrompt::printerSetup(QPrinter& printer) {
     // Choosing the printer and its settings without printing: the same printer object is used
-    // by every later print.
+    // by every later print. The dialog is the print dialog, whose button confirms the choice.
     QPrintDialog dialog(&printer, m_window);
     dialog.setWindowTitle(QStringLiteral("Druckereinstellungen"));
-    dialog.setOptions({});
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+        if (QPushButton* confirm = buttons->button(QDialogButtonBox::Ok))
+            confirm->setText(QStringLiteral("OK"));
     dialog.exec();
 }
 

@@ -148,11 +148,22 @@ private Q_SLOTS:
     void columnWidthsAndRowHeightComeFromTheGrid() {
         TCupContent cup = test::smallCup(2, 4);
         GridView view(cup.teil);
-        QCOMPARE(view.horizontalHeader()->sectionSize(kVerein - 2), 200);
-        QCOMPARE(view.horizontalHeader()->sectionSize(0), 75);
+        QHeaderView* captions = view.horizontalHeader();
+        QCOMPARE(captions->sectionSize(kVerein - 2), 200);
+        QCOMPARE(captions->sectionSize(kCup - 2), 75);
         QCOMPARE(view.verticalHeader()->sectionSize(0), 18);
-        view.horizontalHeader()->resizeSection(0, 130); // the user widens "Geburtsdatum"
+        captions->resizeSection(0, 130); // the user widens "Geburtsdatum"
         QCOMPARE(cup.teil.colWidth(kGeburtsdatum), 130);
+
+        // A larger font makes the rows higher and a caption column wider where it needs it; the
+        // table keeps its widths.
+        QFont large = view.font();
+        large.setPointSizeF(large.pointSizeF() * 2);
+        view.setFont(large);
+        QVERIFY(view.verticalHeader()->sectionSize(0) > view.fontMetrics().height());
+        QVERIFY(captions->sectionSize(kStartnummer - 2) >
+                captions->fontMetrics().horizontalAdvance(QStringLiteral("Startnummer")));
+        QCOMPARE(cup.teil.colWidth(kStartnummer), 75);
     }
 
     void reloadKeepsTheCurrentCellInsideTheTable() {

@@ -4,6 +4,8 @@
 
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QPrinter>
+#include <QPushButton>
 #include <QTest>
 
 using namespace rzv;
@@ -85,6 +87,24 @@ private Q_SLOTS:
             box.buttons().constFirst()->click();
         });
         prompt.notice(QStringLiteral("Hinweis"));
+    }
+
+    // The printer settings confirm with "OK": nothing is printed there.
+    void printerSetupConfirmsWithOk() {
+        QVERIFY(speakGerman(*QCoreApplication::instance()));
+        QWidget window;
+        QtPrompt prompt(&window);
+        QPrinter printer;
+        QStringList buttons;
+        whenBoxShows<QDialog>([&](QDialog& dialog) {
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("Druckereinstellungen"));
+            for (const QPushButton* button : dialog.findChildren<QPushButton*>())
+                if (button->isVisible()) buttons << button->text().remove(u'&');
+            dialog.reject();
+        });
+        prompt.printerSetup(printer);
+        QVERIFY2(buttons.contains(QStringLiteral("OK")), qPrintable(buttons.join(u'|')));
+        QVERIFY(!buttons.contains(QStringLiteral("Drucken")));
     }
 
     void qtDialogsSpeakGerman() {

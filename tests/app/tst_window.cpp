@@ -12,17 +12,77 @@
 #include "scriptedprompt.h"
 #include "testcup.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
 
 using namespace rzv;
+
+namespace {
+
+// The texts below a window that do not get the room they need, each with what it lacks: a
+// label's text (wrapped where the label wraps) must fit the label, lie within its parent and not
+// run under another widget; a button's text must fit the button.
+QStringList cutTexts(const QWidget& window) {
+    QStringList cut;
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        if (!label->isVisible() || label->text().isEmpty() || Qt::mightBeRichText(label->text()))
+            continue;
+        const QFontMetrics metrics = label->fontMetrics();
+        const QRect room = label->contentsRect();
+        const QRect text =
+            label->wordWrap()
+                ? metrics.boundingRect(room, Qt::TextWordWrap, label->text())
+                : QRect(room.topLeft(),
+                        QSize(metrics.horizontalAdvance(label->text()), metrics.height()));
+        if (text.width() > room.width() || text.height() > room.height())
+            cut << QStringLiteral("%1: %2 of %3 pixels")
+                       .arg(label->text())
+                       .arg(text.width())
+                       .arg(room.width());
+        const QRect onParent = text.translated(label->pos());
+        const QWidget* parent = label->parentWidget();
+        if (!parent->rect().contains(onParent))
+            cut << label->text() + QStringLiteral(": beyond its window");
+        for (const QWidget* other : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (other != label && other->isVisible() && other->geometry().intersects(onParent))
+                cut << label->text() + QStringLiteral(": under ") +
+                           other->metaObject()->className();
+    }
+    for (const QHeaderView* captions : window.findChildren<QHeaderView*>()) {
+        if (!captions->isVisible() || captions->orientation() != Qt::Horizontal) continue;
+        const int margins = 2 * captions->style()->pixelMetric(QStyle::PM_HeaderMargin);
+        const auto* view = qobject_cast<const QAbstractScrollArea*>(captions->parentWidget());
+        const bool scrolls = view && view->horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff;
+        for (int section = 0; section < captions->count(); ++section) {
+            const QString text = captions->model()->headerData(section, Qt::Horizontal).toString();
+            const int right = captions->sectionPosition(section) + captions->sectionSize(section);
+            if (captions->fontMetrics().horizontalAdvance(text) + margins >
+                    captions->sectionSize(section) ||
+                captions->fontMetrics().height() > captions->height() ||
+                (!scrolls && right > captions->viewport()->width()))
+                cut << text + QStringLiteral(": caption too small");
+        }
+    }
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        const QSize needed = button->sizeHint();
+        if (button->isVisible() && !button->text().isEmpty() &&
+            (needed.width() > button->width() || needed.height() > button->height()))
+            cut << button->text() + QStringLiteral(": button too small");
+    }
+    return cut;
+}
+
+} // namespace
 
 class TstWindow : public QObject {
     Q_OBJECT
@@ -52,9 +112,11 @@ private Q_SLOTS:
         QVERIFY(prompt.shown.isEmpty());
     }
 
+    // Where the labels fit (as with a font of Arial's widths), the fields have their usual places.
     void cupTabLayout() {
         test::ScriptedPrompt prompt;
         Tw w(&prompt);
+        w.setFont(QFont(QStringLiteral("Liberation Sans"), 8));
         CupTab& tab = *w.cupTab;
         QCOMPARE(tab.name->geometry(), QRect(0, 16, 385, 21));
         QCOMPARE(tab.veranstalter->geometry(), QRect(0, 56, 385, 21));
@@ -76,6 +138,43 @@ private Q_SLOTS:
                 next = next->nextInFocusChain();
             QCOMPARE(next, order[i]);
         }
+    }
+
+    // No text of the window and of its dialogs is cut, with the desktop's default fonts as they
+    // are and one and a half times as large (the test also runs at a scale factor of 1.5).
+    void noTextIsCut_data() {
+        QTest::addColumn<qreal>("scale");
+        QTest::newRow("100 %") << 1.0;
+        QTest::newRow("150 %") << 1.5;
+    }
+    void noTextIsCut() {
+        QFETCH(qreal, scale);
+        const QFont desktopFont = QApplication::font();
+        QFont scaled = desktopFont;
+        scaled.setPointSizeF(desktopFont.pointSizeF() * scale);
+        QApplication::setFont(scaled);
+        const auto restore = qScopeGuard([&] { QApplication::setFont(desktopFont); });
+        test::ScriptedPrompt prompt;
+        Tw w(&prompt);
+        QFont windowFont = w.font();
+        windowFont.setPointSizeF(8 * scale);
+        w.setFont(windowFont);
+        w.cup.replaceContent(test::smallCup(3, 5), {});
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        qInfo("%s at %g points", qPrintable(QFontInfo(w.font()).family()),
+              QFontInfo(w.font()).pointSizeF());
+        QStringList cut;
+        for (int i = 0; i < w.pages->count(); ++i) {
+            w.pages->setCurrentIndex(i);
+            cut << cutTexts(*w.pages->currentWidget());
+        }
+        for (QDialog* dialog : w.findChildren<QDialog*>()) {
+            dialog->show();
+            cut << cutTexts(*dialog);
+            dialog->hide();
+        }
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
     }
 
     void mainMenuEntries() {

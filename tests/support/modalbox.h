@@ -7,15 +7,17 @@
 #include <QTimer>
 
 #include <functional>
+#include <type_traits>
 
 namespace rzv::test {
 
-// Runs `inspect` on the desktop's next modal box as soon as it is shown (the event loop may run
-// before it comes, while keys are typed).
-inline void whenBoxShows(const std::function<void(QMessageBox&)>& inspect) {
+// Runs `inspect` on the desktop's next modal box or dialog as soon as it is shown (the event loop
+// may run before it comes, while keys are typed).
+template <typename Box = QMessageBox>
+void whenBoxShows(const std::function<void(std::type_identity_t<Box>&)>& inspect) {
     auto* poll = new QTimer(QCoreApplication::instance());
     QObject::connect(poll, &QTimer::timeout, poll, [poll, inspect] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        auto* box = qobject_cast<Box*>(QApplication::activeModalWidget());
         if (!box || !box->isVisible()) return;
         poll->stop();
         poll->deleteLater();
