@@ -19,7 +19,7 @@ QString spaltenkopf() {
 
 } // namespace
 
-void gesamt_vorschau(Ausgabe& ausgabe, TCupContent& cup, int n) {
+void gesamt_vorschau(Ausgabe& ausgabe, TCupContent& cup, int n, const Listenleser& leser) {
     ausgabe.clear();
     berichtskopf(ausgabe, cup);
     ausgabe.p(kSchwarz, Stil::fett, 12,
@@ -44,10 +44,12 @@ void gesamt_vorschau(Ausgabe& ausgabe, TCupContent& cup, int n) {
             const bool unterMinimum = toInt(teilnahmen) < cup.min;
             const int platz = platzierung.naechster(unterMinimum, summe);
             teil.setCell(platzSp, row, QString::number(platzierung.letzterPlatz()));
+            const QString punkte = unterMinimum ? QStringLiteral("---") : summe;
             ausgabe.p(kSchwarz, Stil::normal, 9,
                       platzfeld(platz) + linksbuendig(namensfeld(teil, row), 36) +
                           linksbuendig(teil.cell(kVerein, row), 28) + rechtsbuendig(teilnahmen, 6) +
-                          rechtsbuendig(unterMinimum ? QStringLiteral("---") : summe, 7));
+                          rechtsbuendig(punkte, 7));
+            if (leser) leser({row, platz, punkte, bezeichnung, cupVariation});
         }
         return static_cast<int>(zeilen.size());
     };

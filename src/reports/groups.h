@@ -29,6 +29,19 @@ QString namensfeld(const TCellGrid& teil, int row);
 // The place column of a list line: "  7. ", or five blanks for no place (0).
 QString platzfeld(int platz);
 
+// A participant as a list report writes it: the row, the place its line shows (0 for none), the
+// value its line ends with (the result as shown, or the total, "---" below the minimum) and the
+// group it is listed in (the cup variation is empty in a cup without any).
+struct Listeneintrag {
+    int row;
+    int platz;
+    QString wert;
+    QString bezeichnung;
+    QString cupVariation;
+};
+// Told of every participant a list report writes, in the order of the lines.
+using Listenleser = std::function<void(const Listeneintrag&)>;
+
 // How the race results and the standings lay out their groups.
 struct Gruppenlayout {
     // The underlined column heading above each age group.

@@ -36,31 +36,6 @@ QString htmlZeileMitStil(const Zeile& zeile) {
            QStringLiteral("</span><br>");
 }
 
-QStringList seitenkopf(const QString& titel, const QString& veranstalter, int stil) {
-    QStringList kopf{
-        QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">"),
-        QStringLiteral("<html>"),
-        QStringLiteral("<head>"),
-        QStringLiteral("<title>") + titel + QStringLiteral(" - Ergebnisse</title>"),
-        QStringLiteral("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\">"),
-        meta(QStringLiteral("Generator"), kProduktname + u' ' + kWebAdresse + kVersion),
-        meta(QStringLiteral("Publisher"), veranstalter),
-        meta(QStringLiteral("Copyright"), kCredit),
-        meta(QStringLiteral("Robots"), QStringLiteral("INDEX,FOLLOW")),
-        meta(QStringLiteral("Language"), QStringLiteral("German, Deutsch, de, at, ch")),
-    };
-    kopf += htmlStilblock(stil);
-    kopf += QStringList{
-        QStringLiteral("</head>"),
-        QStringLiteral("<body>"),
-        QStringLiteral("<a name=\"top\"></a>"),
-        QStringLiteral("<table align=\"center\" border=\"1\" cellpadding=\"3\" cellspacing=\"0\">"),
-        QStringLiteral("<tr>"),
-        QStringLiteral("<td valign=\"top\">"),
-    };
-    return kopf;
-}
-
 } // namespace
 
 QStringList htmlStilblock(int stil) {
@@ -96,18 +71,47 @@ QStringList htmlStilblock(int stil) {
     return block;
 }
 
-QString htmlSeite(const Ausgabe& ausgabe, const QString& veranstalter, int stil) {
+QString htmlSeitenkopf(const QString& titel, const QString& veranstalter, int stil) {
+    QStringList kopf{
+        QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">"),
+        QStringLiteral("<html>"),
+        QStringLiteral("<head>"),
+        QStringLiteral("<title>") + titel + QStringLiteral(" - Ergebnisse</title>"),
+        QStringLiteral("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\">"),
+        meta(QStringLiteral("Generator"), kProduktname + u' ' + kWebAdresse + kVersion),
+        meta(QStringLiteral("Publisher"), veranstalter),
+        meta(QStringLiteral("Copyright"), kCredit),
+        meta(QStringLiteral("Robots"), QStringLiteral("INDEX,FOLLOW")),
+        meta(QStringLiteral("Language"), QStringLiteral("German, Deutsch, de, at, ch")),
+    };
+    kopf += htmlStilblock(stil);
+    kopf += QStringList{
+        QStringLiteral("</head>"),
+        QStringLiteral("<body>"),
+        QStringLiteral("<a name=\"top\"></a>"),
+        QStringLiteral("<table align=\"center\" border=\"1\" cellpadding=\"3\" cellspacing=\"0\">"),
+        QStringLiteral("<tr>"),
+        QStringLiteral("<td valign=\"top\">"),
+    };
+    return kopf.join(kCrLf);
+}
+
+QString htmlSeitenfuss() {
+    return QStringList{QStringLiteral("</td>"), QStringLiteral("</tr>"), QStringLiteral("</table>"),
+                       QStringLiteral("</body>"), QStringLiteral("</html>")}
+        .join(kCrLf);
+}
+
+QString htmlSeite(const Ausgabe& ausgabe, const QString& veranstalter, int stil,
+                  const QString& navigation) {
     // The title is plain text: no links, whatever the cup name holds.
     const QString titel =
         ausgabe.count() > 1 ? htmlBlanks(htmlText(ausgabe.zeile(1).text)) : QString();
-    QString seite = seitenkopf(titel, veranstalter, stil).join(kCrLf);
+    QString seite = htmlSeitenkopf(titel, veranstalter, stil);
+    if (!navigation.isEmpty()) seite += navigation + kCrLf;
     for (const Zeile& zeile : ausgabe.zeilen())
         seite += htmlZeileMitStil(zeile) + kCrLf;
-    seite +=
-        QStringList{QStringLiteral("</td>"), QStringLiteral("</tr>"), QStringLiteral("</table>"),
-                    QStringLiteral("</body>"), QStringLiteral("</html>")}
-            .join(kCrLf);
-    return seite;
+    return seite + htmlSeitenfuss();
 }
 
 void ausgabe2html(Ausgabe& ausgabe, const TCupContent& cup, int stil, const QString& path) {

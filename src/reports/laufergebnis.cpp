@@ -17,15 +17,14 @@ QString spaltenkopf() {
            rechtsbuendig(QStringLiteral("Ergebnis"), 11);
 }
 
-QString ergebniszeile(const TCellGrid& teil, int row, const QString& ergebnis, int platz) {
+QString ergebniszeile(const TCellGrid& teil, int row, const QString& gezeigt, int platz) {
     return platzfeld(platz) + linksbuendig(namensfeld(teil, row), 36) +
-           linksbuendig(teil.cell(kVerein, row), 30) +
-           rechtsbuendig(platz > 0 ? ergebnis : abk2text(ergebnis), 11);
+           linksbuendig(teil.cell(kVerein, row), 30) + rechtsbuendig(gezeigt, 11);
 }
 
 } // namespace
 
-void ausgabe_laufergebnis(Ausgabe& ausgabe, TCupContent& cup, int k) {
+void ausgabe_laufergebnis(Ausgabe& ausgabe, TCupContent& cup, int k, const Listenleser& leser) {
     ausgabe.clear();
     const int spalte = resultColumn(k);
     teilsort(cup, -1, kName);
@@ -51,8 +50,10 @@ void ausgabe_laufergebnis(Ausgabe& ausgabe, TCupContent& cup, int k) {
         LaufenderPlatz platzierung;
         for (int row : zeilen) {
             const QString& ergebnis = teil.cell(spalte, row);
-            ausgabe.p(kSchwarz, Stil::normal, 9,
-                      ergebniszeile(teil, row, ergebnis, platzierung.naechster(ergebnis)));
+            const int platz = platzierung.naechster(ergebnis);
+            const QString gezeigt = platz > 0 ? ergebnis : abk2text(ergebnis);
+            ausgabe.p(kSchwarz, Stil::normal, 9, ergebniszeile(teil, row, gezeigt, platz));
+            if (leser) leser({row, platz, gezeigt, bezeichnung, cupVariation});
         }
         return static_cast<int>(zeilen.size());
     };
