@@ -1,0 +1,21 @@
+#pragma once
+
+#include "cup/cupdata.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+namespace rzv {
+
+// Publishes the whole cup into a folder (created when missing): the overview page index.html,
+// the results of every race (lauf-K.html, lauf-K.csv), the standing after every race
+// (gesamt-nach-lauf-K.html), the current standing (gesamtwertung.html, gesamtwertung.csv) and the
+// statistics of all participants (teilnehmer.html), the pages in the given HTML style with a
+// navigation line. Works on a copy: the open cup stays exactly as it is. The files are replaced
+// only once all are written, the overview last; other files in the folder stay. Returns the
+// names of the files written. Stops with the message of a report that stops, or of the folder.
+QStringList veroeffentlichen(const TCupContent& cup, const QString& ordner, int stil,
+                             const QDateTime& zeitpunkt = QDateTime::currentDateTime());
+
+} // namespace rzv
