@@ -8,6 +8,7 @@ packages=(
   fonts-liberation fonts-dejavu-core
   opensp w3c-sgml-lib
   poppler-utils xvfb xauth
+  python3
 )
 
 missing=()

@@ -34,5 +34,6 @@ int runNew(const QStringList& args);
 int runResave(const QStringList& args);
 int runReport(const QStringList& args);
 int runCertificates(const QStringList& args);
+int runPublish(const QStringList& args);
 
 } // namespace rzv::cli

@@ -51,6 +51,9 @@ const Command kCommands[] = {
      "                             möglich)\n"
      "    ohne --pdf werden die Seiten aufgelistet",
      runCertificates},
+    {"publish",
+     "rzv publish FILE DIR [--style 0|1]   Webseiten und Tabellen des ganzen Cups in DIR schreiben",
+     runPublish},
 };
 
 QString usageOf(const Command& command) {
