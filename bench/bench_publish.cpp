@@ -1,0 +1,66 @@
+// Publishing a whole cup (every race page and table, every standing, the statistics of all
+// participants, the overview) into a folder: a cup of 2,000 participants and 12 races should
+// take under 2 seconds, and the time should grow about linearly with the participants.
+#include "cupgenerator.h"
+
+#include "publish/publish.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <functional>
+
+namespace {
+
+double megabytes(const QString& ordner) {
+    qint64 bytes = 0;
+    for (const QFileInfo& datei : QDir(ordner).entryInfoList(QDir::Files))
+        bytes += datei.size();
+    return static_cast<double>(bytes) / 1e6;
+}
+
+// The best wall-clock and processor times of a few runs, in milliseconds: on a busy machine the
+// wall clock mostly measures the other processes.
+struct Zeiten {
+    double wall = 1e100;
+    double cpu = 1e100;
+};
+
+Zeiten bestOf(int runs, const std::function<void()>& work) {
+    Zeiten best;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        const std::clock_t start = std::clock();
+        work();
+        best.cpu = std::min(best.cpu, static_cast<double>(std::clock() - start) * 1000.0 / CLOCKS_PER_SEC);
+        best.wall = std::min(best.wall, static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    }
+    return best;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    std::printf("%12s %6s %9s %9s %8s %12s %8s\n", "participants", "races", "cup vars",
+                "wall ms", "cpu ms", "cpu ms/1000", "MB");
+    for (const int subCups : {0, 3}) {
+        for (const int participants : {2000, 20000}) {
+            const rzv::TCupContent cup = rzv::bench::generateCup(participants, 12, subCups);
+            const QString ordner = dir.filePath(QStringLiteral("web"));
+            const Zeiten zeiten = bestOf(participants > 2000 ? 1 : 3,
+                                         [&] { rzv::veroeffentlichen(cup, ordner, 0); });
+            std::printf("%12d %6d %9d %9.1f %8.1f %12.1f %8.1f\n", participants, 12, subCups,
+                        zeiten.wall, zeiten.cpu, zeiten.cpu * 1000.0 / participants,
+                        megabytes(ordner));
+        }
+    }
+    return 0;
+}
