@@ -2,6 +2,7 @@
 
 #include "app/filecommands.h"
 #include "app/menubuilder.h"
+#include "app/publishcommand.h"
 #include "ui/prompt.h"
 #include "app/tw.h"
 #include "dialogs/thtml.h"
@@ -24,6 +25,8 @@ MainMenu::MainMenu(Tw& w) : QObject(&w), m_w(w) {
     speichern->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     speichernunter = addEntry(datei, QStringLiteral("Speichern &unter"), this,
                               [files] { files->speichernUnter(); });
+    veroeffentlichen = addEntry(datei, QStringLiteral("&Veröffentlichen …"), this,
+                                [&w] { veroeffentlichenClick(w.cup, w.prompt()); });
     datei->addSeparator();
     beenden = addEntry(datei, QStringLiteral("E&xit"), &w, &QWidget::close);
 

@@ -18,6 +18,7 @@ public:
     QAction* laden;
     QAction* speichern;
     QAction* speichernunter;
+    QAction* veroeffentlichen;
     QAction* beenden;
     QAction* m_e_d; // printer setup
     QAction* m_e_h; // HTML settings

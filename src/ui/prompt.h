@@ -33,6 +33,9 @@ public:
                                  const QString& defaultSuffix) = 0;
     virtual QString saveFileName(const QString& title, const QString& filter,
                                  const QString& defaultSuffix) = 0;
+    // A folder dialog opened at startFolder, in which the user may also make a new folder;
+    // empty when the user cancelled.
+    virtual QString folderName(const QString& title, const QString& startFolder) = 0;
 
     // The print dialog for the given printer; false when the user cancelled.
     virtual bool choosePrinter(QPrinter& printer) = 0;

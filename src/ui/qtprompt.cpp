@@ -74,6 +74,14 @@ QString QtPrompt::saveFileName(const QString& title, const QString& filter,
     return fileName(m_window, QFileDialog::AcceptSave, title, filter, defaultSuffix);
 }
 
+QString QtPrompt::folderName(const QString& title, const QString& startFolder) {
+    QFileDialog dialog(m_window, title, startFolder);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 bool QtPrompt::choosePrinter(QPrinter& printer) {
     QPrintDialog dialog(&printer, m_window);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);

@@ -18,6 +18,7 @@ public:
                          const QString& defaultSuffix) override;
     QString saveFileName(const QString& title, const QString& filter,
                          const QString& defaultSuffix) override;
+    QString folderName(const QString& title, const QString& startFolder) override;
     bool choosePrinter(QPrinter& printer) override;
     void printerSetup(QPrinter& printer) override;
     void openUrl(const QUrl& url) override;

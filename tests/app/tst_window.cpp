@@ -183,7 +183,8 @@ private Q_SLOTS:
         const QList<QAction*> menus = w.menuBar()->actions();
         QCOMPARE(menus.size(), 3);
         QCOMPARE(test::menuTexts(menus[0]->menu()),
-                 (QStringList{"&Neu", "&Laden", "&Speichern", "Speichern &unter", "-", "E&xit"}));
+                 (QStringList{"&Neu", "&Laden", "&Speichern", "Speichern &unter",
+                              "&Veröffentlichen …", "-", "E&xit"}));
         QCOMPARE(test::menuTexts(menus[1]->menu()),
                  (QStringList{"&Druckereinstellungen", "&HTML Einstellungen",
                               "&Urkunden Einstellungen"}));

@@ -22,7 +22,7 @@ public:
     // Queues closing the next question's box without a button (Escape or the close box): no
     // "&Ja" for ask(), no "&Nein" for askPlain().
     void closeQuestion() { m_answers.push_back({Kind::Ask, false, {}, true}); }
-    // Queues the file chosen in the next file dialog (empty = cancel).
+    // Queues the file or folder chosen in the next file or folder dialog (empty = cancel).
     void answerFile(const QString& path) {
         m_answers.push_back({Kind::File, !path.isEmpty(), path});
     }
@@ -33,7 +33,8 @@ public:
     bool allAnswered() const { return m_answers.empty(); }
 
     // Everything shown, in order: "ask: …", "plain: title: …", "notice: …", "error: …",
-    // "open: title|filter|suffix", "save: title|filter|suffix", "print", "setup", "url: …".
+    // "open: title|filter|suffix", "save: title|filter|suffix", "folder: title|start", "print",
+    // "setup", "url: …".
     QStringList shown;
     QStringList errors;
     QStringList notices;
@@ -63,6 +64,10 @@ public:
     QString saveFileName(const QString& title, const QString& filter,
                          const QString& defaultSuffix) override {
         shown << QStringLiteral("save: %1|%2|%3").arg(title, filter, defaultSuffix);
+        return take(Kind::File, title).text;
+    }
+    QString folderName(const QString& title, const QString& startFolder) override {
+        shown << QStringLiteral("folder: %1|%2").arg(title, startFolder);
         return take(Kind::File, title).text;
     }
     bool choosePrinter(QPrinter& printer) override {
