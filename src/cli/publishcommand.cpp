@@ -13,7 +13,8 @@ int runPublish(const QStringList& args) {
     for (qsizetype i = 0; i < args.size(); ++i) {
         if (args[i] != u"--style") {
             if (args[i].startsWith(QStringLiteral("--")))
-                throw UsageError(QStringLiteral("unbekannte Option %1").arg(args[i]).toStdString());
+                throw UsageError(
+                    QStringLiteral("unbekannte Option %1").arg(args[i]).toUtf8().constData());
             words << args[i];
             continue;
         }

@@ -3,9 +3,12 @@
 #include "ui/qtprompt.h"
 
 #include <QAbstractButton>
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace rzv;
@@ -105,6 +108,28 @@ private Q_SLOTS:
         prompt.printerSetup(printer);
         QVERIFY2(buttons.contains(QStringLiteral("OK")), qPrintable(buttons.join(u'|')));
         QVERIFY(!buttons.contains(QStringLiteral("Drucken")));
+    }
+
+    // The folder dialog opens where it is told, offers folders only and gives the chosen one.
+    void folderDialog() {
+        QWidget window;
+        QtPrompt prompt(&window);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("web")));
+        for (const bool choose : {true, false}) {
+            QTimer::singleShot(0, [&, choose] {
+                auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                QCOMPARE(dialog->windowTitle(), QStringLiteral("Ordner wählen"));
+                QCOMPARE(dialog->fileMode(), QFileDialog::Directory);
+                QCOMPARE(dialog->directory().absolutePath(), dir.path());
+                if (!choose) return dialog->reject();
+                dialog->selectFile(dir.filePath(QStringLiteral("web")));
+                static_cast<QDialog*>(dialog)->accept(); // QFileDialog hides it, QDialog does not
+            });
+            QCOMPARE(prompt.folderName(QStringLiteral("Ordner wählen"), dir.path()),
+                     choose ? dir.filePath(QStringLiteral("web")) : QString());
+        }
     }
 
     void qtDialogsSpeakGerman() {
