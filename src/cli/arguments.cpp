@@ -26,6 +26,13 @@ void requireWordCount(const QStringList& words, qsizetype count) {
                              .arg(count));
 }
 
+int htmlStyle(const Arguments& arguments) {
+    const QString style = arguments.value(QStringLiteral("--style"), QStringLiteral("0"));
+    if (style != u"0" && style != u"1")
+        throw UsageError(QStringLiteral("Die Option --style erwartet 0 oder 1."));
+    return style.toInt();
+}
+
 QString nameList(const QStringList& names) {
     if (names.size() < 2) return names.join(QString());
     return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" oder ") +

@@ -30,6 +30,10 @@ Arguments parseArguments(const QStringList& args, const QStringList& knownOption
 // Stops unless exactly `count` positional words were given.
 void requireWordCount(const QStringList& words, qsizetype count);
 
+// The page style of --style for HTML pages: 0 "Standard RZV Stil" (the default), 1 "weiss-blauer
+// Hintergrund".
+int htmlStyle(const Arguments& arguments);
+
 // "race, standings oder all": the names of a table of kinds, for a message.
 QString nameList(const QStringList& names);
 

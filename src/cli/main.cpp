@@ -52,7 +52,11 @@ const Command kCommands[] = {
      "    ohne --pdf werden die Seiten aufgelistet",
      runCertificates},
     {"publish",
-     "rzv publish FILE DIR [--style 0|1]   Webseiten und Tabellen des ganzen Cups in DIR schreiben",
+     "rzv publish DATEI ORDNER [--style 0|1]\n"
+     "    schreibt die Webseiten (Übersicht index.html, Ergebnisse und Gesamtstand nach jedem\n"
+     "    Lauf, Teilnehmerstatistik) und die Tabellen (gesamtwertung.csv, lauf-K.csv) des Cups\n"
+     "    in den ORDNER; andere Dateien dort bleiben. Stil 0 \"Standard RZV Stil\" (Vorgabe),\n"
+     "    1 \"weiss-blauer Hintergrund\"",
      runPublish},
 };
 

@@ -102,14 +102,6 @@ QStringList knownOptions() {
     return options;
 }
 
-// The page style of --html: 0 "Standard RZV Stil" (the default), 1 "weiss-blauer Hintergrund".
-int htmlStyle(const ReportRequest& request) {
-    const QString style = request.value(QStringLiteral("--style"), QStringLiteral("0"));
-    if (style != u"0" && style != u"1")
-        throw UsageError(QStringLiteral("Die Option --style erwartet 0 oder 1."));
-    return style.toInt();
-}
-
 } // namespace
 
 int runReport(const QStringList& args) {

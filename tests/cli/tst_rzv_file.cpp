@@ -107,6 +107,8 @@ private Q_SLOTS:
         QTest::newRow("certificates")
             << QStringList{"certificates", "--help"}
             << "rzv certificates race-winners DATEI K        Siegerurkunden für den Lauf K";
+        QTest::newRow("publish") << QStringList{"publish", "--help"}
+                                 << "rzv publish DATEI ORDNER [--style 0|1]";
     }
     void everyCommandHasItsOwnHelp() {
         QFETCH(QStringList, args);

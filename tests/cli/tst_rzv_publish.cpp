@@ -162,13 +162,18 @@ private Q_SLOTS:
         QVERIFY(dateiinhalt(ordner + QStringLiteral("/index.html")).contains("#AACCFF"));
         QVERIFY(dateiinhalt(ordner + QStringLiteral("/lauf-1.html")).contains("#AACCFF"));
 
-        for (const QStringList& falsch : {QStringList{"publish", m_cup},
-                                          QStringList{"publish", m_cup, ordner, "--style", "2"},
-                                          QStringList{"publish", m_cup, ordner, "--style"},
-                                          QStringList{"publish", m_cup, ordner, "--pdf", "x"}}) {
-            const auto run = runRzv(falsch);
+        const QList<std::pair<QStringList, QString>> falsch{
+            {{"publish", m_cup}, "Falsche Anzahl von Angaben: 1 statt 2."},
+            {{"publish", m_cup, ordner, "--style", "2"}, "Die Option --style erwartet 0 oder 1."},
+            {{"publish", m_cup, ordner, "--style"}, "Die Option --style braucht einen Wert."},
+            {{"publish", m_cup, ordner, "--html", "x"}, "Unbekannte Option --html."},
+        };
+        for (const auto& [aufruf, meldung] : falsch) {
+            const auto run = runRzv(aufruf);
             QCOMPARE(run.exitCode, 2);
-            QVERIFY(run.err.contains(QStringLiteral("rzv: ")));
+            QVERIFY2(run.err.startsWith(QStringLiteral("rzv: ") + meldung +
+                                        QStringLiteral("\nAufruf:\nrzv publish")),
+                     qPrintable(run.err));
         }
         const auto fehlt = runRzv({"publish", m_dir.filePath(QStringLiteral("fehlt.rz3")), ordner});
         QCOMPARE(fehlt.exitCode, 1);
