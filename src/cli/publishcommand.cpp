@@ -2,8 +2,8 @@
 // cup, written into one folder exactly as the desktop program publishes them.
 #include "cli/arguments.h"
 #include "cli/cli.h"
+#include "cli/cuparguments.h"
 
-#include "cup/cupfile.h"
 #include "publish/publish.h"
 
 namespace rzv::cli {
@@ -13,7 +13,7 @@ int runPublish(const QStringList& args) {
     requireWordCount(arguments.words, 2);
     const int style = htmlStyle(arguments);
     TCupData cup;
-    laden(cup, arguments.words[0]);
+    loadCup(cup, arguments.words[0]);
     veroeffentlichen(cup, arguments.words[1], style);
     return 0;
 }
