@@ -35,5 +35,6 @@ int runResave(const QStringList& args);
 int runReport(const QStringList& args);
 int runCertificates(const QStringList& args);
 int runPublish(const QStringList& args);
+int runImport(const QStringList& args);
 
 } // namespace rzv::cli

@@ -58,6 +58,11 @@ const Command kCommands[] = {
      "    in den ORDNER; andere Dateien dort bleiben. Stil 0 \"Standard RZV Stil\" (Vorgabe),\n"
      "    1 \"weiss-blauer Hintergrund\"",
      runPublish},
+    {"import",
+     "rzv import FILE CSV OUT [--race K] [--match startnummer|name] [--column SPALTE=FELD ...]\n"
+     "           [--cup CUP] [--check]  Teilnehmer und Ergebnisse aus einer CSV-Datei\n"
+     "      (mit --check nur die Zusammenfassung, OUT entfällt)",
+     runImport},
 };
 
 QString usageOf(const Command& command) {

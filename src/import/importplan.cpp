@@ -1,0 +1,336 @@
+#include "import/importplan.h"
+
+#include "cup/cupdata.h"
+#include "cup/errors.h"
+#include "cup/notation.h"
+#include "cup/textorder.h"
+#include "import/charreplace.h"
+#include "import/csvreader.h"
+#include "import/importvalues.h"
+
+#include <QHash>
+#include <array>
+
+namespace rzv {
+
+namespace {
+
+constexpr size_t kFieldCount = static_cast<size_t>(ImportField::Ergebnis) + 1;
+
+// Stops the check of one row; the row is listed as refused with the reason.
+struct RowRefused {
+    QString reason;
+};
+[[noreturn]] void refuse(QString reason) { throw RowRefused{std::move(reason)}; }
+
+QString shortened(const QString& text) {
+    constexpr int kShown = 30;
+    return text.size() > kShown ? text.left(kShown) + u'…' : text;
+}
+
+QString taken(const ImportValue& value) {
+    if (!value.ok()) refuse(value.refusal);
+    return value.text;
+}
+
+bool hasLineBreakOrTab(const QString& text) {
+    return text.contains(u'\n') || text.contains(u'\r') || text.contains(u'\t');
+}
+
+// Name, first name and birth year, as rows find their participant by name.
+QString nameKey(const QString& name, const QString& vorname, const QString& birthDate) {
+    return name.toCaseFolded() + u'\x1f' + vorname.toCaseFolded() + u'\x1f' + birthDate.mid(6, 4);
+}
+
+// One data row of the file: the value of each field (from the first column feeding it) and all
+// values feeding "Ergebnis".
+struct Row {
+    int line = 0;
+    std::array<QString, kFieldCount> values;
+    QStringList results;
+    std::vector<ImportReplacement> replacements;
+
+    const QString& value(ImportField field) const { return values[static_cast<size_t>(field)]; }
+};
+
+class ImportCheck {
+public:
+    ImportCheck(const TCupContent& cup, const ColumnMapping& mapping, const ImportOptions& options)
+        : m_cup(cup), m_mapping(mapping), m_options(options) {
+        m_plan.race = options.race;
+        if (options.race != 0 && (options.race < 1 || options.race > cup.raceCount()))
+            throw RzvError(QStringLiteral("Der Cup hat keinen Lauf %1.").arg(options.race));
+        m_raceType = cup.laufe.cell(options.race, kLauftyp);
+        m_byName = !mapping.has(ImportField::Startnummer) || options.matchByName;
+        indexCup();
+    }
+
+    ImportPlan run(const CsvTable& table) {
+        const size_t first = m_mapping.headerRow ? 1 : 0;
+        if (table.records.size() <= first)
+            throw RzvError(QStringLiteral("Die Datei enthält nur die Kopfzeile, keine Daten."));
+        for (size_t i = first; i < table.records.size(); ++i) {
+            Row row = rowOf(table.records[i]);
+            try {
+                checkRow(row);
+            } catch (const RowRefused& refused) {
+                m_plan.refused.push_back({row.line, refused.reason});
+            }
+        }
+        assignStartNumbers();
+        return std::move(m_plan);
+    }
+
+private:
+    void indexCup() {
+        const TCellGrid& teil = m_cup.teil;
+        for (int row = 1; row < teil.rowCount(); ++row) {
+            m_cupStartNumbers.insert(teil.cell(kStartnummer, row), row);
+            const QString key = nameKey(teil.cell(kName, row), teil.cell(kVorname, row),
+                                        teil.cell(kGeburtsdatum, row));
+            m_cupNames.insert(key, m_cupNames.contains(key) ? -1 : row);
+        }
+        m_nextStartNumber = toInt(findsn(m_cup));
+    }
+
+    Row rowOf(const CsvRecord& record) const {
+        Row row;
+        row.line = record.line;
+        for (int column = 0; column < record.fields.size(); ++column) {
+            const ImportField field = m_mapping.fieldOf(column);
+            const QString value = record.fields[column].trimmed();
+            if (field == ImportField::Ergebnis) {
+                row.results.append(value);
+            } else if (field != ImportField::Ignore) {
+                QString& slot = row.values[static_cast<size_t>(field)];
+                if (slot.isEmpty()) slot = value;
+            }
+        }
+        return row;
+    }
+
+    void checkRow(Row& row) {
+        for (const QString& value : row.values)
+            if (value.size() > kMaxImportValueLength)
+                refuse(QStringLiteral("„%1“ ist länger als %2 Zeichen").arg(shortened(value), QString::number(kMaxImportValueLength)));
+        if (m_options.race == 0) {
+            addParticipant(row, QString());
+            return;
+        }
+        const auto [key, label] = participantKey(row);
+        if (const auto seen = m_fileKeys.constFind(key); seen != m_fileKeys.constEnd())
+            refuse(QStringLiteral("%1 kommt in der Datei schon in Zeile %2 vor").arg(label, QString::number(*seen)));
+        const int existing = m_byName ? m_cupNames.value(key) : m_cupStartNumbers.value(key);
+        if (existing < 0) refuse(QStringLiteral("%1 gibt es im Cup mehrmals").arg(label));
+        const QString result = resultOf(row);
+        if (existing > 0) {
+            if (result.isEmpty()) refuse(QStringLiteral("Kein Ergebnis"));
+            setResult(row.line, existing, result);
+        } else if (row.value(ImportField::Name).isEmpty() && row.value(ImportField::NameVorname).isEmpty()) {
+            refuse(QStringLiteral("%1 gibt es im Cup nicht").arg(label));
+        } else {
+            addParticipant(row, result);
+        }
+        m_fileKeys.insert(key, row.line);
+    }
+
+    // The key a row finds its participant by, and how to name it in a message.
+    std::pair<QString, QString> participantKey(Row& row) {
+        if (!m_byName) {
+            if (row.value(ImportField::Startnummer).isEmpty()) refuse(QStringLiteral("Startnummer fehlt"));
+            const QString number = taken(importStartNumber(row.value(ImportField::Startnummer)));
+            return {number, QStringLiteral("Startnummer %1").arg(number)};
+        }
+        const auto [name, vorname] = names(row);
+        const QString birth = birthDate(row);
+        row.replacements.clear(); // the names only find a participant here; nothing is written
+        return {nameKey(name, vorname, birth),
+                QStringLiteral("„%1, %2“ (%3)").arg(name, vorname, birth.mid(6, 4))};
+    }
+
+    void setResult(int line, int row, const QString& result) {
+        const TCellGrid& teil = m_cup.teil;
+        const QString& old = teil.cell(resultColumn(m_options.race), row);
+        if (old == result) {
+            ++m_plan.unchangedResults;
+            return;
+        }
+        m_plan.results.push_back({line, teil.rowId(row),
+                                  QStringLiteral("%1, %2 (%3)").arg(teil.cell(kName, row), teil.cell(kVorname, row),
+                                                                   teil.cell(kStartnummer, row)),
+                                  old, result});
+    }
+
+    // The result of a row: a status word in any result column wins, else the first performance.
+    QString resultOf(const Row& row) const {
+        QString performance;
+        for (const QString& value : row.results) {
+            if (statusCode(value)) return taken(importResult(value, m_raceType));
+            if (performance.isEmpty() && !isFinishedStatus(value)) performance = value;
+        }
+        return performance.isEmpty() ? QString() : taken(importResult(performance, m_raceType));
+    }
+
+    // A text the cup stores as it stands: no "|", no line break, and characters the cup file
+    // cannot hold replaced by a proposal that is listed.
+    QString text(Row& row, const QString& value, ImportField field) {
+        if (value.contains(u'|'))
+            refuse(QStringLiteral("%1 „%2“ enthält das Zeichen „|“, das die Cup-Datei nicht speichern kann")
+                       .arg(fieldCaption(field), value));
+        if (hasLineBreakOrTab(value))
+            refuse(QStringLiteral("%1 „%2“ enthält einen Zeilenumbruch oder Tabulator")
+                       .arg(fieldCaption(field), shortened(value)));
+        if (firstUnencodable(value) < 0) return value;
+        const auto plain = cp1252Replacement(value);
+        if (!plain)
+            refuse(QStringLiteral("%1 „%2“ enthält ein Zeichen, das die Cup-Datei nicht speichern kann")
+                       .arg(fieldCaption(field), value));
+        row.replacements.push_back({row.line, value, *plain});
+        return *plain;
+    }
+
+    std::pair<QString, QString> names(Row& row) {
+        QString name = row.value(ImportField::Name);
+        QString vorname = row.value(ImportField::Vorname);
+        const QString& both = row.value(ImportField::NameVorname);
+        if (name.isEmpty() && !both.isEmpty()) {
+            // "Name, Vorname", or else "Vorname Name" with the last word as the name.
+            const qsizetype comma = both.indexOf(u',');
+            const qsizetype blank = both.lastIndexOf(u' ');
+            if (comma >= 0) {
+                name = both.left(comma).trimmed();
+                vorname = both.mid(comma + 1).trimmed();
+            } else if (blank >= 0) {
+                name = both.mid(blank + 1);
+                vorname = both.left(blank).trimmed();
+            } else {
+                name = both;
+            }
+        }
+        if (name.isEmpty()) refuse(QStringLiteral("Name fehlt"));
+        if (vorname.isEmpty()) refuse(QStringLiteral("Vorname fehlt"));
+        return {text(row, name, ImportField::Name), text(row, vorname, ImportField::Vorname)};
+    }
+
+    QString birthDate(const Row& row) const {
+        if (!row.value(ImportField::Geburtsdatum).isEmpty())
+            return taken(importBirthDate(row.value(ImportField::Geburtsdatum)));
+        if (!row.value(ImportField::Jahrgang).isEmpty())
+            return taken(importBirthYear(row.value(ImportField::Jahrgang)));
+        refuse(QStringLiteral("Geburtsdatum oder Jahrgang fehlt"));
+    }
+
+    QString ageGroup(Row& row, const QString& birth, const QString& gender, const QString& who) {
+        const QString& named = row.value(ImportField::Altersgruppe);
+        if (!named.isEmpty()) {
+            for (int r = 1; r < m_cup.ag.rowCount(); ++r)
+                for (int c : {0, 1})
+                    if (m_cup.ag.cell(c, r) == named) return named;
+            refuse(QStringLiteral("Altersgruppe „%1“ gibt es im Cup nicht").arg(named));
+        }
+        const auto proposal = checkaltgr(birth, gender == u"weiblich" ? 0 : 1, m_cup);
+        if (!proposal || proposal->isEmpty())
+            refuse(QStringLiteral("Keine Altersgruppe des Cups passt zum Jahrgang %1").arg(birth.mid(6, 4)));
+        m_plan.proposedGroups.push_back({row.line, QStringLiteral("%1: %2").arg(who, *proposal)});
+        m_plan.proposedWithoutRace = m_cup.raceCount() == 0;
+        return *proposal;
+    }
+
+    QString cupVariation(const Row& row) const {
+        if (!m_cup.hasCupVariations()) return QString();
+        const QString named = row.value(ImportField::Cup).isEmpty() ? m_options.defaultCup
+                                                                    : row.value(ImportField::Cup);
+        if (named.isEmpty()) refuse(QStringLiteral("Cup fehlt (der Cup hat Cup-Variationen)"));
+        for (int r = 1; r < m_cup.cv.rowCount(); ++r)
+            if (m_cup.cv.cell(0, r).compare(named, Qt::CaseInsensitive) == 0) return m_cup.cv.cell(0, r);
+        refuse(QStringLiteral("Cup „%1“ gibt es im Cup nicht").arg(named));
+    }
+
+    // A new participant, with every rule of the participant editor, in the order it checks them.
+    void addParticipant(Row& row, const QString& result) {
+        const auto [name, vorname] = names(row);
+        const QString birth = birthDate(row);
+        if (row.value(ImportField::Geschlecht).isEmpty()) refuse(QStringLiteral("Geschlecht fehlt"));
+        const QString gender = taken(importGender(row.value(ImportField::Geschlecht)));
+        if (row.value(ImportField::Verein).isEmpty()) refuse(QStringLiteral("Verein fehlt"));
+        const QString club = text(row, row.value(ImportField::Verein), ImportField::Verein);
+        const QString key = nameKey(name, vorname, birth);
+        if (m_byName) {
+            if (const int existing = m_cupNames.value(key); existing != 0)
+                refuse(QStringLiteral("„%1, %2“ (%3) ist schon im Cup").arg(name, vorname, birth.mid(6, 4)));
+            if (const auto seen = m_newNames.constFind(key); seen != m_newNames.constEnd())
+                refuse(QStringLiteral("„%1, %2“ (%3) kommt in der Datei schon in Zeile %4 vor")
+                           .arg(name, vorname, birth.mid(6, 4), QString::number(*seen)));
+        }
+        QString number;
+        if (!row.value(ImportField::Startnummer).isEmpty()) {
+            number = taken(importStartNumber(row.value(ImportField::Startnummer)));
+            if (const int holder = m_cupStartNumbers.value(number))
+                refuse(QStringLiteral("Startnummer %1 ist schon vergeben (%2, %3)")
+                           .arg(number, m_cup.teil.cell(kName, holder), m_cup.teil.cell(kVorname, holder)));
+            if (const auto seen = m_newStartNumbers.constFind(number); seen != m_newStartNumbers.constEnd())
+                refuse(QStringLiteral("Startnummer %1 kommt in der Datei schon in Zeile %2 vor").arg(number).arg(*seen));
+        }
+        const QString who = QStringLiteral("%1, %2").arg(name, vorname);
+        const size_t proposals = m_plan.proposedGroups.size();
+        try {
+            const QString group = ageGroup(row, birth, gender, who);
+            const QString cupName = cupVariation(row);
+            m_plan.newParticipants.push_back(
+                {row.line, {name, vorname, birth, gender, club, group, number, cupName}, result});
+        } catch (const RowRefused&) {
+            m_plan.proposedGroups.resize(proposals);
+            throw;
+        }
+        if (!number.isEmpty()) {
+            m_newStartNumbers.insert(number, row.line);
+            m_nextStartNumber = std::max(m_nextStartNumber, toInt(number) + 1);
+        }
+        m_newNames.insert(key, row.line);
+        m_plan.replacements.insert(m_plan.replacements.end(), row.replacements.begin(), row.replacements.end());
+    }
+
+    // New participants whose row had no start number get the next free ones, as the editor
+    // proposes them.
+    void assignStartNumbers() {
+        for (ImportParticipant& p : m_plan.newParticipants) {
+            QString& number = p.fixed[kStartnummer];
+            if (!number.isEmpty()) continue;
+            number = padStartNumber(m_nextStartNumber++);
+            m_plan.assignedStartNumbers.append(number);
+        }
+    }
+
+    const TCupContent& m_cup;
+    const ColumnMapping& m_mapping;
+    const ImportOptions& m_options;
+    QString m_raceType;
+    bool m_byName = false;
+    ImportPlan m_plan;
+    QHash<QString, int> m_cupStartNumbers; // start number -> row
+    QHash<QString, int> m_cupNames;        // name key -> row, -1 when several share it
+    QHash<QString, int> m_fileKeys;        // key of a row that set a result -> its line
+    QHash<QString, int> m_newStartNumbers; // start number of a new participant -> its line
+    QHash<QString, int> m_newNames;        // name key of a new participant -> its line
+    int m_nextStartNumber = 1;
+};
+
+} // namespace
+
+int ImportPlan::resultsSet() const {
+    const auto withResult = std::count_if(newParticipants.begin(), newParticipants.end(),
+                                          [](const ImportParticipant& p) { return !p.result.isEmpty(); });
+    return static_cast<int>(results.size() + static_cast<size_t>(withResult));
+}
+
+int ImportPlan::resultsOverwritten() const {
+    return static_cast<int>(std::count_if(results.begin(), results.end(),
+                                          [](const ImportResult& r) { return !r.oldValue.isEmpty(); }));
+}
+
+ImportPlan checkImport(const TCupContent& cup, const CsvTable& table, const ColumnMapping& mapping,
+                       const ImportOptions& options) {
+    return ImportCheck(cup, mapping, options).run(table);
+}
+
+} // namespace rzv

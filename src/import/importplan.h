@@ -1,0 +1,85 @@
+#pragma once
+
+#include "cup/cellgrid.h"
+#include "import/importfields.h"
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace rzv {
+
+struct CsvTable;
+struct TCupContent;
+
+// Longer values are refused rather than cut.
+inline constexpr int kMaxImportValueLength = 100;
+
+// What an import does besides the mapping: the target and how rows find their participant.
+struct ImportOptions {
+    int race = 0;               // 0: participants only; k: results into race k
+    bool matchByName = false;   // by name, first name and birth year instead of start number
+    QString defaultCup;         // the cup variation of new participants whose row names none
+};
+
+// A participant the import adds: the eight fixed cells in the table's column order, and the
+// result in the target race.
+struct ImportParticipant {
+    int line = 0;
+    QStringList fixed;
+    QString result;
+};
+
+// A result set on a participant of the cup (found again by its row's identity).
+struct ImportResult {
+    int line = 0;
+    TCellGrid::Id participant = 0;
+    QString who; // "Name, Vorname (Startnummer)"
+    QString oldValue;
+    QString newValue;
+};
+
+// A row of the file and what the check says about it.
+struct ImportNote {
+    int line = 0;
+    QString text;
+};
+
+struct ImportReplacement {
+    int line = 0;
+    QString from;
+    QString to;
+};
+
+// What an import will do, found without touching the cup.
+struct ImportPlan {
+    int race = 0;
+    std::vector<ImportParticipant> newParticipants;
+    std::vector<ImportResult> results; // only results that change the cell
+    int unchangedResults = 0;          // results the cup holds already
+    QStringList assignedStartNumbers;  // given to new participants whose row had none
+    std::vector<ImportNote> refused;
+    std::vector<ImportNote> proposedGroups;
+    bool proposedWithoutRace = false; // the cup had no race to take the age from
+    std::vector<ImportReplacement> replacements;
+
+    bool changesNothing() const { return newParticipants.empty() && results.empty(); }
+    int resultsSet() const;
+    int resultsOverwritten() const;
+};
+
+// Checks every data row of the file against the cup and the rules of the participant editor.
+// Stops with a message only when the cup's own data do not read (a stored start number or
+// "Maximalalter" that is not a whole number) or the target race does not exist.
+ImportPlan checkImport(const TCupContent& cup, const CsvTable& table, const ColumnMapping& mapping,
+                       const ImportOptions& options);
+
+// Applies a plan checked against this cup: all of it or, when a participant it names no longer
+// exists, nothing. The participants stand in name order afterwards.
+void applyImport(TCupContent& cup, const ImportPlan& plan);
+
+// The summary of a plan in German, one line per listed item. Replacements of characters are
+// described as applied or as applied only on "Übernehmen".
+QStringList importSummary(const ImportPlan& plan, bool replacementsApplied);
+
+} // namespace rzv

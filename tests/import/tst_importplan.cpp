@@ -1,0 +1,256 @@
+// Checking an import against a cup and applying it: new participants by the participant
+// editor's rules, results set and overwritten, refused rows, proposed age groups and characters,
+// and the whole road from a registration and a timing file to the race results report.
+#include "cup/errors.h"
+#include "import/csvreader.h"
+#include "import/importfields.h"
+#include "import/importplan.h"
+#include "../reports/reportcheck.h"
+#include "reports/laufergebnis.h"
+#include "reports/sheet.h"
+#include "testcup.h"
+
+#include <QtTest>
+
+using namespace rzv;
+using namespace rzv::test;
+
+namespace {
+
+// Two races (a timed one, then a distance one), two participants, the cup variations of a new cup.
+TestCup smallCup() {
+    TestCup t(true);
+    t.race(kZeitlauf, "05.01.2026", "10000m");
+    t.race(kDistanzlauf, "12.01.2026", "1:00'00,0\"");
+    t.person("Adler", "Ute", "F30", {"0:40'00,0\"", ""}, "A-Cup");
+    t.person("Zorn", "Max", "M40", {"", "5000m"}, "B-Cup", "TV Nord", "01.01.1980");
+    return t;
+}
+
+// Options written as "race=1 match=name cup=C-Cup".
+ImportOptions optionsOf(const QString& text) {
+    ImportOptions options;
+    for (const QString& word : text.split(u' ', Qt::SkipEmptyParts)) {
+        const QString value = word.section(u'=', 1);
+        if (word.startsWith(u"race=")) options.race = value.toInt();
+        if (word.startsWith(u"match=")) options.matchByName = value == u"name";
+        if (word.startsWith(u"cup=")) options.defaultCup = value;
+    }
+    return options;
+}
+
+ImportPlan planOf(const TCupContent& cup, const QByteArray& csv, const QString& options) {
+    const CsvTable table = parseCsv(csv);
+    return checkImport(cup, table, detectMapping(table), optionsOf(options));
+}
+
+} // namespace
+
+class TestImportPlan : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void check_data() {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<QString>("options");
+        QTest::addColumn<QStringList>("summary");
+
+        QTest::newRow("registrations without start numbers")
+            << QByteArray("Name,Vorname,Jg,Geschlecht,Verein,Cup\n"
+                          "Berg,Anna,1990,w,LG Ost,A-Cup\n"
+                          "Kurz,Kai,2015,m,TV Nord,c-cup\n"
+                          "Adler,Ute,1984,w,TV Nord,A-Cup\n"
+                          "Lang,Lea,1990,x,LG Ost,A-Cup\n"
+                          "Berg,Anna,1990,w,LG West,A-Cup\n")
+            << ""
+            << QStringList{"Neue Teilnehmer: 2",
+                           "  Startnummern vergeben: 003 bis 004",
+                           "Abgelehnte Zeilen: 3",
+                           "  Zeile 4: „Adler, Ute“ (1984) ist schon im Cup",
+                           "  Zeile 5: Geschlecht „x“ unbekannt",
+                           "  Zeile 6: „Berg, Anna“ (1990) kommt in der Datei schon in Zeile 2 vor",
+                           "Vorgeschlagene Altersgruppen: 2",
+                           "  Zeile 2: Berg, Anna: F30",
+                           "  Zeile 3: Kurz, Kai: MK U12"};
+
+        QTest::newRow("times by start number")
+            << QByteArray("StNr;Zeit\n1;0:39:00.0\n2;42:00\n2;43:00\n9;40:00\n;41:00\n1x;40:00\n")
+            << "race=1"
+            << QStringList{"Neue Teilnehmer: 0",
+                           "Ergebnisse gesetzt in Lauf 1: 2",
+                           "Ergebnisse, die ein anderes überschreiben: 1",
+                           "  Zeile 2: Adler, Ute (001): 0:40'00,0\" → 0:39'00,0\"",
+                           "Abgelehnte Zeilen: 4",
+                           "  Zeile 4: Startnummer 002 kommt in der Datei schon in Zeile 3 vor",
+                           "  Zeile 5: Startnummer 009 gibt es im Cup nicht",
+                           "  Zeile 6: Startnummer fehlt",
+                           "  Zeile 7: Startnummer „1x“ ungültig",
+                           "Vorgeschlagene Altersgruppen: 0"};
+
+        QTest::newRow("distances and status words by name")
+            << QByteArray("Name\tVorname\tJahrgang\tStrecke\tStatus\n"
+                          "Zorn\tMax\t1980\t\tDNF\n"
+                          "adler\tUte\t1984\t12,345 km\tok\n"
+                          "Adler\tUte\t1985\t1000\t\n"
+                          "Zorn\tMax\t1980\t0:40:00\t\n"
+                          "Zorn\tMax\t80\t\t\n")
+            << "race=2 match=name"
+            << QStringList{"Neue Teilnehmer: 0",
+                           "Ergebnisse gesetzt in Lauf 2: 2",
+                           "Ergebnisse, die ein anderes überschreiben: 1",
+                           "  Zeile 2: Zorn, Max (002): 5000m → o.L.",
+                           "Abgelehnte Zeilen: 3",
+                           "  Zeile 4: Geschlecht fehlt",
+                           "  Zeile 5: „Zorn, Max“ (1980) kommt in der Datei schon in Zeile 2 vor",
+                           "  Zeile 6: „Zorn, Max“ (1980) kommt in der Datei schon in Zeile 2 vor",
+                           "Vorgeschlagene Altersgruppen: 0"};
+
+        QTest::newRow("a time in a distance race, results already so")
+            << QByteArray("Bib,Time\n1,0:40:00\n2,5000\n")
+            << "race=2"
+            << QStringList{"Neue Teilnehmer: 0",
+                           "Ergebnisse gesetzt in Lauf 2: 0",
+                           "Ergebnisse, die ein anderes überschreiben: 0",
+                           "Ergebnisse schon so im Cup: 1",
+                           "Abgelehnte Zeilen: 1",
+                           "  Zeile 2: Zeit „0:40:00“ in einem Distanzlauf",
+                           "Vorgeschlagene Altersgruppen: 0"};
+
+        QTest::newRow("the rules of the participant editor")
+            << QByteArray("Startnr;Name;Vorname;Geburtsdatum;m/w;Verein;AK;Cup\n"
+                          "1;Neu;Nina;1990-02-03;w;LG Ost;F30;A-Cup\n"
+                          "5;Wróbel;Łukasz;3.4.91;m;Klub|Nord;;B-Cup\n"
+                          "5;Żak;Ola;3.4.91;w;KS Łódź;;b-cup\n"
+                          "5;Kim;Li;1991;w;X;;B-Cup\n"
+                          "6;Ohne;Cup;1991;w;X;;\n"
+                          "7;Alt;Gruppe;1991;w;X;W99;A-Cup\n"
+                          "8;" + QByteArray(101, 'x') + ";x;1991;w;X;;A-Cup\n"
+                          "9;Li;李;1991;w;X;;A-Cup\n"
+                          "10;Ohne;Verein;1991;w;;;A-Cup\n"
+                          "11;Sehr;Alt;1850;m;X;;A-Cup\n"
+                          "12;Jung;Jan;2010;m;X;M40;Z-Cup\n")
+            << ""
+            << QStringList{"Neue Teilnehmer: 1",
+                           "Abgelehnte Zeilen: 10",
+                           "  Zeile 2: Startnummer 001 ist schon vergeben (Adler, Ute)",
+                           "  Zeile 3: Verein „Klub|Nord“ enthält das Zeichen „|“, das die Cup-Datei "
+                           "nicht speichern kann",
+                           "  Zeile 5: Startnummer 005 kommt in der Datei schon in Zeile 4 vor",
+                           "  Zeile 6: Cup fehlt (der Cup hat Cup-Variationen)",
+                           "  Zeile 7: Altersgruppe „W99“ gibt es im Cup nicht",
+                           "  Zeile 8: „xxxxxxxxxxxxxxxxxxxxxxxxxxxxxx…“ ist länger als 100 Zeichen",
+                           "  Zeile 9: Vorname „李“ enthält ein Zeichen, das die Cup-Datei nicht "
+                           "speichern kann",
+                           "  Zeile 10: Verein fehlt",
+                           "  Zeile 11: Geburtsdatum „1850“ ungültig",
+                           "  Zeile 12: Cup „Z-Cup“ gibt es im Cup nicht",
+                           "Vorgeschlagene Altersgruppen: 1",
+                           "  Zeile 4: Zak, Ola: F30",
+                           "Zeichen, die die Cup-Datei nicht speichern kann, werden mit „Übernehmen“ "
+                           "ersetzt: 2",
+                           "  Zeile 4: „Żak“ → „Zak“",
+                           "  Zeile 4: „KS Łódź“ → „KS Lódz“"};
+
+        QTest::newRow("new participants with results, the cup for rows naming none")
+            << QByteArray("Bib;Teilnehmer;Jg.;Sex;Club;Zeit\n"
+                          "2;Zorn, Max;1980;m;TV Nord;0:41:00\n"
+                          "30;Eva Maria Klein;1956;f;LG Ost;0:50:00,05\n"
+                          "31;Groß, Tim;1901;m;LG Ost;\n")
+            << "race=1 cup=C-Cup"
+            << QStringList{"Neue Teilnehmer: 2",
+                           "Ergebnisse gesetzt in Lauf 1: 2",
+                           "Ergebnisse, die ein anderes überschreiben: 0",
+                           "Abgelehnte Zeilen: 0",
+                           "Vorgeschlagene Altersgruppen: 2",
+                           "  Zeile 3: Klein, Eva Maria: F70 u.ä.",
+                           "  Zeile 4: Groß, Tim: M70 u.ä."};
+    }
+
+    void check() {
+        QFETCH(QByteArray, csv);
+        QFETCH(QString, options);
+        QFETCH(QStringList, summary);
+        const TestCup t = smallCup();
+        const TCupContent before = t.cup;
+        const ImportPlan plan = planOf(t.cup, csv, options);
+        RZV_COMPARE_LINES(importSummary(plan, false), summary);
+        QVERIFY(t.cup.teil == before.teil);
+    }
+
+    void nothingToCheck() {
+        const TestCup t = smallCup();
+        QVERIFY_THROWS_EXCEPTION(RzvError, planOf(t.cup, "Bib,Time\r\n", "race=1"));
+        QVERIFY_THROWS_EXCEPTION(RzvError, planOf(t.cup, "Bib,Time\r\n1,0:40:00\r\n", "race=3"));
+        // A file without any recognised column imports nothing, each row naming why.
+        const ImportPlan plan = planOf(t.cup, "a;b\n1;2\n", "race=1");
+        QVERIFY(plan.changesNothing());
+        QCOMPARE(plan.refused.size(), size_t(2));
+    }
+
+    void applyAddsAndSetsInOneGo() {
+        TestCup t = smallCup();
+        const ImportPlan plan = planOf(t.cup,
+                                       "Bib;Name;Vorname;Jg;m/w;Verein;Zeit\n"
+                                       "1;;;;;;0:39:00\n"
+                                       "30;Żak;Ola;1990;w;KS Łódź;0:45:00\n",
+                                       "race=1 cup=B-Cup");
+        applyImport(t.cup, plan);
+        QCOMPARE(t.cup.participantCount(), 3);
+        const int zak = t.rowOf(QStringLiteral("Zak"));
+        QCOMPARE(zak, 2); // in name order: Adler, Zak, Zorn
+        QCOMPARE(t.cup.teil.row(zak),
+                 (TCellGrid::Row{"Zak", "Ola", "01.01.1990", "weiblich", "KS Lódz", "F30", "030",
+                                 "B-Cup", "0:45'00,0\"", ""}));
+        QCOMPARE(t.cup.teil.cell(resultColumn(1), t.rowOf(QStringLiteral("Adler"))), "0:39'00,0\"");
+    }
+
+    void applyChangesNothingWhenAParticipantIsGone() {
+        TestCup t = smallCup();
+        const ImportPlan plan =
+            planOf(t.cup, "Bib,Name,Vorname,Jg,Sex,Club,Time\n1,,,,,,0:39:00\n2,,,,,,0:50:00\n"
+                          "40,Neu,Nina,1990,w,X,0:45:00\n", "race=1 cup=A-Cup");
+        deleterowOfZorn(t);
+        const TCellGrid before = t.cup.teil;
+        QVERIFY_THROWS_EXCEPTION(RzvError, applyImport(t.cup, plan));
+        QVERIFY(t.cup.teil == before);
+    }
+
+    // A registration exported from a spreadsheet and a timing system's export into a new cup, up
+    // to the race results report, without typing one result.
+    void registrationAndTimingIntoANewCup() {
+        TestCup t(true);
+        t.race(kZeitlauf, "14.06.2026", "10000m");
+        const QByteArray registration("Nachname;Vorname;Jg.;m/w;Verein\r\n"
+                                      "M\xFCller;J\xF6rg;1984;m;TV Nord\r\n"
+                                      "Sch\xE4" "fer;Anna;1990;w;LG S\xFC" "d\r\n"
+                                      "Wei\xDF;Eva;1988;w;LG S\xFC" "d\r\n");
+        const QByteArray timing("\xEF\xBB\xBF" "Bib,Time,Status\r\n1,0:42:31.45,\r\n2,0:45:10.0,\r\n3,,DNS\r\n");
+        applyImport(t.cup, planOf(t.cup, registration, "cup=A-Cup"));
+        applyImport(t.cup, planOf(t.cup, timing, "race=1"));
+
+        Ausgabe ausgabe;
+        fixClock(ausgabe);
+        ausgabe_laufergebnis(ausgabe, t.cup, 1);
+        const QString head = QStringLiteral("Pos. Name, Vorname                       Verein       "
+                                            "                    Ergebnis");
+        RZV_COMPARE_LINES(ausgabe.texte(),
+                          QStringList({"LG Süd", "Winterlaufcup 2026", " ", "Ergebnisse vom 14.06.2026",
+                                       "Lauf 1 - Zeitlauf (fixe Distanz)", " ", QString(82, u'='), " ",
+                                       "Ergebnisse im A-Cup (10000m)", " ", head, " ",
+                                       "Altergruppe F30 (29-39)",
+                                       "  1. Schäfer, Anna ('90)                 LG Süd                  "
+                                       "       0:45'10,0\"",
+                                       "     Weiß, Eva ('88)                     LG Süd                  "
+                                       "      n. angetret",
+                                       " ", head, " ", "Altergruppe M40 (39-49)",
+                                       "  1. Müller, Jörg ('84)                  TV Nord                 "
+                                       "       0:42'31,5\""}) +
+                              foot());
+    }
+
+private:
+    static void deleterowOfZorn(TestCup& t) { t.cup.teil.removeRow(t.rowOf(QStringLiteral("Zorn"))); }
+};
+
+QTEST_GUILESS_MAIN(TestImportPlan)
+#include "tst_importplan.moc"
