@@ -86,6 +86,7 @@ private:
         const TCellGrid& teil = m_cup.teil;
         for (int row = 1; row < teil.rowCount(); ++row) {
             m_cupStartNumbers.insert(teil.cell(kStartnummer, row), row);
+            if (!m_byName) continue;
             const QString key = nameKey(teil.cell(kName, row), teil.cell(kVorname, row),
                                         teil.cell(kGeburtsdatum, row));
             m_cupNames.insert(key, m_cupNames.contains(key) ? -1 : row);

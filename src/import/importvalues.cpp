@@ -136,7 +136,8 @@ ImportValue importResult(const QString& text, const QString& raceType) {
     const QString value = text.trimmed();
     if (const auto code = statusCode(value)) return ImportValue::taken(*code);
     const bool timeRace = raceType == kZeitlauf;
-    if (timeRace && !value.isEmpty() && checktime(value) == value) return ImportValue::taken(value);
+    // A time already in the cup's own notation, as the program writes it.
+    if (timeRace && value.contains(u'\'') && checktime(value) == value) return ImportValue::taken(value);
     if (const auto tenths = timeTenths(value)) {
         if (!timeRace)
             return ImportValue::refused(QStringLiteral("Zeit „%1“ in einem Distanzlauf").arg(text));
