@@ -1,6 +1,7 @@
 #include "app/mainmenu.h"
 
 #include "app/filecommands.h"
+#include "app/importcommand.h"
 #include "app/menubuilder.h"
 #include "app/publishcommand.h"
 #include "ui/prompt.h"
@@ -27,6 +28,7 @@ MainMenu::MainMenu(Tw& w) : QObject(&w), m_w(w) {
                               [files] { files->speichernUnter(); });
     veroeffentlichen = addEntry(datei, QStringLiteral("&Veröffentlichen …"), this,
                                 [&w] { veroeffentlichenClick(w.cup, w.prompt()); });
+    importieren = addEntry(datei, QStringLiteral("&Importieren …"), this, [&w] { rzv::importieren(w, 0); });
     datei->addSeparator();
     beenden = addEntry(datei, QStringLiteral("E&xit"), &w, &QWidget::close);
 

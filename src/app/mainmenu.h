@@ -19,6 +19,7 @@ public:
     QAction* speichern;
     QAction* speichernunter;
     QAction* veroeffentlichen;
+    QAction* importieren;
     QAction* beenden;
     QAction* m_e_d; // printer setup
     QAction* m_e_h; // HTML settings

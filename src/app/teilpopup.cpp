@@ -1,6 +1,7 @@
 #include "app/teilpopup.h"
 
 #include "app/gridview.h"
+#include "app/importcommand.h"
 #include "app/menubuilder.h"
 #include "app/reportcommands.h"
 #include "app/reportwriters.h"
@@ -24,6 +25,8 @@ TeilPopup::TeilPopup(Tw& w) : QObject(&w), m_w(w) {
     menu->addSeparator();
     teil_pop_e =
         addEntry(menu, QStringLiteral("schnelle &Ergebniseingabe"), this, &P::teil_pop_eClick);
+    teil_pop_i =
+        addEntry(menu, QStringLiteral("Ergebnisse &importieren …"), this, &P::teil_pop_iClick);
     menu->addSeparator();
     ReportCommands& reports = *w.reports;
     teil_pop_t = addReportMenu(menu, QStringLiteral("&Teilnehmerstatistik"), reports, [this] {
@@ -59,6 +62,8 @@ void TeilPopup::teil_popPopup() {
     teil_pop_t.menu->menuAction()->setEnabled(onParticipant);
     teil_pop_a.menu->menuAction()->setEnabled(onParticipant);
     teil_pop_e->setEnabled(onRace);
+    // Importing results can also bring the participants, so the cup may still have none.
+    teil_pop_i->setEnabled(raceColumn() != 0);
     teil_pop_s.menu->menuAction()->setEnabled(onRace);
     teil_pop_g.menu->menuAction()->setEnabled(onRace);
     teil_pop_p->menuAction()->setEnabled(true);
@@ -69,9 +74,13 @@ int TeilPopup::participant() const {
     return row >= 1 && row <= m_w.cup.participantCount() ? row : 0;
 }
 
-int TeilPopup::race() const {
+int TeilPopup::raceColumn() const {
     const int k = m_w.teil->currentCol() - (kErstesErgebnis - 1);
-    return m_w.cup.participantCount() > 0 && k >= 1 && k <= m_w.cup.raceCount() ? k : 0;
+    return k >= 1 && k <= m_w.cup.raceCount() ? k : 0;
+}
+
+int TeilPopup::race() const {
+    return m_w.cup.participantCount() > 0 ? raceColumn() : 0;
 }
 
 void TeilPopup::teil_pop_hClick() {
@@ -88,6 +97,10 @@ void TeilPopup::teil_pop_lClick() {
 
 void TeilPopup::teil_pop_eClick() {
     if (const int k = race()) m_w.dialogs.bea_erg->showForRace(k);
+}
+
+void TeilPopup::teil_pop_iClick() {
+    if (const int k = raceColumn()) importieren(m_w, k);
 }
 
 ReportWriter TeilPopup::raceReport(ReportWriter (*of)(TCupData&, int)) const {

@@ -21,6 +21,7 @@ public:
     QAction* teil_pop_b;
     QAction* teil_pop_l;
     QAction* teil_pop_e;
+    QAction* teil_pop_i; // results of the race from a file
     ReportEntries teil_pop_t;
     ReportEntries teil_pop_a;
     ReportEntries teil_pop_s;
@@ -36,6 +37,7 @@ public:
     void teil_pop_bClick();
     void teil_pop_lClick();
     void teil_pop_eClick();
+    void teil_pop_iClick();
     void teil_pop_p_sClick();
     void teil_pop_p_fClick();
 
@@ -43,6 +45,8 @@ private:
     // The participant row of the current cell, or 0 on the captions.
     int participant() const;
     // The race of the current result column, or 0.
+    int raceColumn() const;
+    // The same, but 0 while the cup has no participant.
     int race() const;
     ReportWriter raceReport(ReportWriter (*of)(TCupData&, int)) const;
     void sortByCurrentColumn(int direction);

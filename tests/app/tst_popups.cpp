@@ -113,7 +113,8 @@ private Q_SLOTS:
                          "Siegerurkunden für den &Gesamtcup", "Teilnehmer&urkunde Gesamtcup ..."}));
         QCOMPARE(test::menuTexts(w.teilPopup->menu),
                  (QStringList{"Teilnehmer &hinzufügen", "Teilnehmer &bearbeiten", "-",
-                              "Teilnehmer &löschen", "-", "schnelle &Ergebniseingabe", "-",
+                              "Teilnehmer &löschen", "-", "schnelle &Ergebniseingabe",
+                              "Ergebnisse &importieren …", "-",
                               "&Teilnehmerstatistik", "Teilnehmerstatistik - &Alle",
                               "&Statistik dieses Laufes", "&Gesamtstatistik nach diesem Lauf", "-",
                               "Sortieren nach dieser S&palte"}));
@@ -196,11 +197,11 @@ private Q_SLOTS:
         QTest::addColumn<int>("col");
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("entries");
-        QTest::newRow("nobody, result column") << 0 << 8 << 0 << "100000001";
-        QTest::newRow("personal column") << 4 << 7 << 2 << "111011001";
-        QTest::newRow("result column") << 4 << 8 << 2 << "111111111";
-        QTest::newRow("caption of a result") << 4 << 9 << 0 << "100100111";
-        QTest::newRow("name column") << 4 << 0 << 1 << "111011001";
+        QTest::newRow("nobody, result column") << 0 << 8 << 0 << "1000100001";
+        QTest::newRow("personal column") << 4 << 7 << 2 << "1110011001";
+        QTest::newRow("result column") << 4 << 8 << 2 << "1111111111";
+        QTest::newRow("caption of a result") << 4 << 9 << 0 << "1001100111";
+        QTest::newRow("name column") << 4 << 0 << 1 << "1110011001";
     }
     void teilRules() {
         QFETCH(int, participants);

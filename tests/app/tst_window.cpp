@@ -184,7 +184,7 @@ private Q_SLOTS:
         QCOMPARE(menus.size(), 3);
         QCOMPARE(test::menuTexts(menus[0]->menu()),
                  (QStringList{"&Neu", "&Laden", "&Speichern", "Speichern &unter",
-                              "&Veröffentlichen …", "-", "E&xit"}));
+                              "&Veröffentlichen …", "&Importieren …", "-", "E&xit"}));
         QCOMPARE(test::menuTexts(menus[1]->menu()),
                  (QStringList{"&Druckereinstellungen", "&HTML Einstellungen",
                               "&Urkunden Einstellungen"}));

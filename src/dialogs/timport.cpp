@@ -1,0 +1,187 @@
+#include "dialogs/timport.h"
+
+#include "cup/cupdata.h"
+#include "cup/errors.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace rzv {
+
+namespace {
+
+constexpr int kPreviewRows = 10;
+
+const QString kBeforeCheck = QStringLiteral("„Prüfen“ zeigt, was der Import ändern wird, bevor sich etwas ändert.");
+
+QString delimiterName(QChar delimiter) {
+    return delimiter == u'\t' ? QStringLiteral("Tabulator") : QStringLiteral("„%1“").arg(delimiter);
+}
+
+} // namespace
+
+Timport::Timport(const TCupData& cupData, CsvTable table, const QString& fileName, int race, Apply apply,
+                 QWidget* parent)
+    : QDialog(parent), m_cup(cupData), m_table(std::move(table)), m_apply(std::move(apply)) {
+    setObjectName(QStringLiteral("import"));
+    setWindowTitle(QStringLiteral("Importieren"));
+    setModal(true);
+    const ColumnMapping detected = detectMapping(m_table);
+
+    kopfzeile = new QCheckBox(QStringLiteral("Erste Zeile ist eine &Kopfzeile"), this);
+    kopfzeile->setChecked(detected.headerRow);
+    vorschau = new QTableWidget(this);
+    vorschau->setColumnCount(m_table.columnCount());
+    vorschau->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    for (int column = 0; column < m_table.columnCount(); ++column) {
+        auto* choice = new QComboBox(vorschau);
+        choice->setObjectName(QStringLiteral("feld%1").arg(column + 1));
+        choice->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        choice->setMinimumContentsLength(14);
+        for (const ImportField field : importFields()) choice->addItem(fieldCaption(field), static_cast<int>(field));
+        choice->setCurrentIndex(choice->findData(static_cast<int>(detected.fieldOf(column))));
+        connect(choice, &QComboBox::currentIndexChanged, this, &Timport::choicesChanged);
+        vorschau->setRowCount(1);
+        vorschau->setCellWidget(0, column, choice);
+    }
+
+    ziel = new QComboBox(this);
+    ziel->addItem(QStringLiteral("nur Teilnehmer"));
+    for (int k = 1; k <= m_cup.raceCount(); ++k)
+        ziel->addItem(QStringLiteral("Ergebnisse in Lauf %1 (%2, %3)")
+                          .arg(k)
+                          .arg(m_cup.laufe.cell(k, kDatum), m_cup.laufe.cell(k, kLauftyp)));
+    ziel->setCurrentIndex(race >= 0 && race <= m_cup.raceCount() ? race : 0);
+    abgleich = new QComboBox(this);
+    abgleich->addItems({QStringLiteral("über die Startnummer"),
+                        QStringLiteral("über Name, Vorname und Jahrgang")});
+    abgleich->setCurrentIndex(detected.has(ImportField::Startnummer) ? 0 : 1);
+    cup = new QComboBox(this);
+    cup->addItem(QString());
+    for (int row = 1; row < m_cup.cv.rowCount(); ++row) cup->addItem(m_cup.cv.cell(0, row));
+    cup->setEnabled(m_cup.hasCupVariations());
+
+    pruefen = new QPushButton(QStringLiteral("&Prüfen"), this);
+    uebernehmen = new QPushButton(QStringLiteral("Ü&bernehmen"), this);
+    abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
+    uebernehmen->setEnabled(false);
+    for (QPushButton* button : {pruefen, uebernehmen, abbrechen}) button->setAutoDefault(false);
+    zusammenfassung = new QPlainTextEdit(this);
+    zusammenfassung->setReadOnly(true);
+    zusammenfassung->setPlainText(kBeforeCheck);
+
+    buildLayout(fileName);
+    fillPreview();
+
+    connect(kopfzeile, &QCheckBox::toggled, this, [this] {
+        fillPreview();
+        choicesChanged();
+    });
+    for (QComboBox* choice : {ziel, abgleich, cup})
+        connect(choice, &QComboBox::currentIndexChanged, this, &Timport::choicesChanged);
+    connect(pruefen, &QPushButton::clicked, this, &Timport::pruefenClick);
+    connect(uebernehmen, &QPushButton::clicked, this, &Timport::uebernehmenClick);
+    connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
+    resize(820, 600);
+}
+
+void Timport::buildLayout(const QString& fileName) {
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Datei: %1 (%2, Trennzeichen %3, %4 Zeilen)")
+                                     .arg(fileName, m_table.encoding, delimiterName(m_table.delimiter))
+                                     .arg(m_table.records.size())));
+    layout->addWidget(kopfzeile);
+    layout->addWidget(vorschau, 3);
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("&Ziel:"), ziel);
+    form->addRow(QStringLiteral("&Teilnehmer finden:"), abgleich);
+    form->addRow(QStringLiteral("&Cup, wo die Datei keinen nennt:"), cup);
+    layout->addLayout(form);
+    layout->addWidget(zusammenfassung, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton* button : {pruefen, uebernehmen, abbrechen}) buttons->addWidget(button);
+    layout->addLayout(buttons);
+}
+
+// The drop-downs in the first row, then the first rows of data; the captions are the file's
+// header when it has one.
+void Timport::fillPreview() {
+    const bool header = kopfzeile->isChecked();
+    const size_t first = header ? 1 : 0;
+    const size_t shown = std::min(m_table.records.size() - std::min(first, m_table.records.size()),
+                                  static_cast<size_t>(kPreviewRows));
+    vorschau->setRowCount(1 + static_cast<int>(shown));
+    QStringList rowCaptions{QStringLiteral("Feld")};
+    for (size_t i = 0; i < shown; ++i) {
+        const CsvRecord& record = m_table.records[first + i];
+        rowCaptions << QStringLiteral("Zeile %1").arg(record.line);
+        for (int column = 0; column < m_table.columnCount(); ++column)
+            vorschau->setItem(static_cast<int>(i) + 1, column, new QTableWidgetItem(record.fields.value(column)));
+    }
+    vorschau->setVerticalHeaderLabels(rowCaptions);
+    QStringList columnCaptions;
+    for (int column = 0; column < m_table.columnCount(); ++column)
+        columnCaptions << (header ? m_table.records.front().fields.value(column)
+                                  : QStringLiteral("Spalte %1").arg(column + 1));
+    vorschau->setHorizontalHeaderLabels(columnCaptions);
+    vorschau->resizeColumnsToContents();
+}
+
+QComboBox* Timport::fieldChoice(int column) const {
+    return qobject_cast<QComboBox*>(vorschau->cellWidget(0, column));
+}
+
+ColumnMapping Timport::mapping() const {
+    ColumnMapping mapping;
+    mapping.headerRow = kopfzeile->isChecked();
+    for (int column = 0; column < m_table.columnCount(); ++column)
+        mapping.fields.push_back(static_cast<ImportField>(fieldChoice(column)->currentData().toInt()));
+    return mapping;
+}
+
+ImportOptions Timport::options() const {
+    ImportOptions options;
+    options.race = ziel->currentIndex();
+    options.matchByName = abgleich->currentIndex() == 1;
+    options.defaultCup = cup->currentText();
+    return options;
+}
+
+void Timport::choicesChanged() {
+    if (!m_plan) return;
+    m_plan.reset();
+    uebernehmen->setEnabled(false);
+    zusammenfassung->setPlainText(QStringLiteral("Die Auswahl hat sich geändert. ") + kBeforeCheck);
+}
+
+void Timport::pruefenClick() {
+    m_plan.reset();
+    uebernehmen->setEnabled(false);
+    try {
+        m_plan = checkImport(m_cup, m_table, mapping(), options());
+    } catch (const RzvError& error) {
+        zusammenfassung->setPlainText(error.message());
+        return;
+    }
+    QStringList lines = importSummary(*m_plan, false);
+    if (m_plan->changesNothing()) lines.prepend(QStringLiteral("Aus dieser Datei kann nichts importiert werden."));
+    zusammenfassung->setPlainText(lines.join(u'\n'));
+    uebernehmen->setEnabled(!m_plan->changesNothing());
+}
+
+void Timport::uebernehmenClick() {
+    if (!m_plan || m_plan->changesNothing()) return;
+    m_apply(*m_plan);
+    accept();
+}
+
+} // namespace rzv

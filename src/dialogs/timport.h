@@ -1,0 +1,63 @@
+#pragma once
+
+#include "import/csvreader.h"
+#include "import/importfields.h"
+#include "import/importplan.h"
+
+#include <QDialog>
+#include <functional>
+#include <optional>
+
+class QCheckBox;
+class QComboBox;
+class QPlainTextEdit;
+class QPushButton;
+class QTableWidget;
+
+namespace rzv {
+
+class TCupData;
+
+// The import dialog: the first rows of a file with a drop-down per column saying what it feeds,
+// the target (participants only, or results into a race), how rows find their participant, and
+// the cup variation of new participants whose row names none. "Prüfen" shows what the import
+// will do without changing anything; "Übernehmen" hands the checked plan over to be applied;
+// "Abbrechen" changes nothing. Changing a choice after "Prüfen" asks for a new check.
+class Timport : public QDialog {
+    Q_OBJECT
+public:
+    using Apply = std::function<void(const ImportPlan&)>;
+
+    // race: the race preselected as the target (0: participants only).
+    Timport(const TCupData& cup, CsvTable table, const QString& fileName, int race, Apply apply,
+            QWidget* parent = nullptr);
+
+    QComboBox* fieldChoice(int column) const;
+    ColumnMapping mapping() const;
+    ImportOptions options() const;
+
+    void pruefenClick();
+    void uebernehmenClick();
+
+    QCheckBox* kopfzeile;
+    QTableWidget* vorschau;
+    QComboBox* ziel;
+    QComboBox* abgleich;
+    QComboBox* cup;
+    QPushButton* pruefen;
+    QPushButton* uebernehmen;
+    QPushButton* abbrechen;
+    QPlainTextEdit* zusammenfassung;
+
+private:
+    void buildLayout(const QString& fileName);
+    void fillPreview();
+    void choicesChanged();
+
+    const TCupData& m_cup;
+    CsvTable m_table;
+    Apply m_apply;
+    std::optional<ImportPlan> m_plan;
+};
+
+} // namespace rzv
