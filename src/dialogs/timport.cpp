@@ -30,7 +30,8 @@ QString delimiterName(QChar delimiter) {
 
 Timport::Timport(const TCupData& cupData, CsvTable table, const QString& fileName, int race, Apply apply,
                  QWidget* parent)
-    : QDialog(parent), m_cup(cupData), m_table(std::move(table)), m_apply(std::move(apply)) {
+    : QDialog(parent), m_cup(cupData), m_table(std::move(table)), m_columns(m_table.columnCount()),
+      m_apply(std::move(apply)) {
     setObjectName(QStringLiteral("import"));
     setWindowTitle(QStringLiteral("Importieren"));
     setModal(true);
@@ -39,9 +40,10 @@ Timport::Timport(const TCupData& cupData, CsvTable table, const QString& fileNam
     kopfzeile = new QCheckBox(QStringLiteral("Erste Zeile ist eine &Kopfzeile"), this);
     kopfzeile->setChecked(detected.headerRow);
     vorschau = new QTableWidget(this);
-    vorschau->setColumnCount(m_table.columnCount());
+    vorschau->setColumnCount(m_columns);
+    vorschau->setRowCount(1);
     vorschau->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    for (int column = 0; column < m_table.columnCount(); ++column) {
+    for (int column = 0; column < m_columns; ++column) {
         auto* choice = new QComboBox(vorschau);
         choice->setObjectName(QStringLiteral("feld%1").arg(column + 1));
         choice->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -49,7 +51,6 @@ Timport::Timport(const TCupData& cupData, CsvTable table, const QString& fileNam
         for (const ImportField field : importFields()) choice->addItem(fieldCaption(field), static_cast<int>(field));
         choice->setCurrentIndex(choice->findData(static_cast<int>(detected.fieldOf(column))));
         connect(choice, &QComboBox::currentIndexChanged, this, &Timport::choicesChanged);
-        vorschau->setRowCount(1);
         vorschau->setCellWidget(0, column, choice);
     }
 
@@ -124,12 +125,12 @@ void Timport::fillPreview() {
     for (size_t i = 0; i < shown; ++i) {
         const CsvRecord& record = m_table.records[first + i];
         rowCaptions << QStringLiteral("Zeile %1").arg(record.line);
-        for (int column = 0; column < m_table.columnCount(); ++column)
+        for (int column = 0; column < m_columns; ++column)
             vorschau->setItem(static_cast<int>(i) + 1, column, new QTableWidgetItem(record.fields.value(column)));
     }
     vorschau->setVerticalHeaderLabels(rowCaptions);
     QStringList columnCaptions;
-    for (int column = 0; column < m_table.columnCount(); ++column)
+    for (int column = 0; column < m_columns; ++column)
         columnCaptions << (header ? m_table.records.front().fields.value(column)
                                   : QStringLiteral("Spalte %1").arg(column + 1));
     vorschau->setHorizontalHeaderLabels(columnCaptions);
@@ -143,7 +144,7 @@ QComboBox* Timport::fieldChoice(int column) const {
 ColumnMapping Timport::mapping() const {
     ColumnMapping mapping;
     mapping.headerRow = kopfzeile->isChecked();
-    for (int column = 0; column < m_table.columnCount(); ++column)
+    for (int column = 0; column < m_columns; ++column)
         mapping.fields.push_back(static_cast<ImportField>(fieldChoice(column)->currentData().toInt()));
     return mapping;
 }

@@ -56,6 +56,7 @@ private:
 
     const TCupData& m_cup;
     CsvTable m_table;
+    int m_columns;
     Apply m_apply;
     std::optional<ImportPlan> m_plan;
 };

@@ -179,8 +179,7 @@ private:
             refuse(QStringLiteral("%1 „%2“ enthält das Zeichen „|“, das die Cup-Datei nicht speichern kann")
                        .arg(fieldCaption(field), value));
         if (hasLineBreakOrTab(value))
-            refuse(QStringLiteral("%1 „%2“ enthält einen Zeilenumbruch oder Tabulator")
-                       .arg(fieldCaption(field), shortened(value)));
+            refuse(QStringLiteral("%1 enthält einen Zeilenumbruch oder Tabulator").arg(fieldCaption(field)));
         if (firstUnencodable(value) < 0) return value;
         const auto plain = cp1252Replacement(value);
         if (!plain)

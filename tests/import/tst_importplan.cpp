@@ -128,10 +128,11 @@ private Q_SLOTS:
                           "9;Li;李;1991;w;X;;A-Cup\n"
                           "10;Ohne;Verein;1991;w;;;A-Cup\n"
                           "11;Sehr;Alt;1850;m;X;;A-Cup\n"
-                          "12;Jung;Jan;2010;m;X;M40;Z-Cup\n")
+                          "12;Jung;Jan;2010;m;X;M40;Z-Cup\n"
+                          "13;\"Zwei\nZeilen\";Eva;1991;w;X;;A-Cup\n")
             << ""
             << QStringList{"Neue Teilnehmer: 1",
-                           "Abgelehnte Zeilen: 10",
+                           "Abgelehnte Zeilen: 11",
                            "  Zeile 2: Startnummer 001 ist schon vergeben (Adler, Ute)",
                            "  Zeile 3: Verein „Klub|Nord“ enthält das Zeichen „|“, das die Cup-Datei "
                            "nicht speichern kann",
@@ -144,6 +145,7 @@ private Q_SLOTS:
                            "  Zeile 10: Verein fehlt",
                            "  Zeile 11: Geburtsdatum „1850“ ungültig",
                            "  Zeile 12: Cup „Z-Cup“ gibt es im Cup nicht",
+                           "  Zeile 13: Name enthält einen Zeilenumbruch oder Tabulator",
                            "Vorgeschlagene Altersgruppen: 1",
                            "  Zeile 4: Zak, Ola: F30",
                            "Zeichen, die die Cup-Datei nicht speichern kann, werden mit „Übernehmen“ "
