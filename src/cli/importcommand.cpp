@@ -1,5 +1,6 @@
-// rzv import FILE CSV OUT: participants and results from a registration or timing file, checked
+// rzv import DATEI CSV ZIEL: participants and results from a registration or timing file, checked
 // and applied as the desktop program's import dialog does with the detected column mapping.
+#include "cli/arguments.h"
 #include "cli/cli.h"
 #include "cli/cuparguments.h"
 
@@ -9,46 +10,28 @@
 #include "import/importfields.h"
 #include "import/importplan.h"
 
+#include <algorithm>
+
 namespace rzv::cli {
 
 namespace {
 
 struct ImportRequest {
-    QStringList files; // FILE CSV [OUT]
-    QString race;
-    QString match;
-    QString cup;
-    QStringList columns;
+    Arguments arguments; // DATEI CSV [ZIEL] and the options with a value
     bool checkOnly = false;
 };
 
-ImportRequest parseRequest(const QStringList& args) {
+ImportRequest parseRequest(QStringList args) {
     ImportRequest request;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        const auto value = [&]() -> QString {
-            if (i + 1 >= args.size()) throw UsageError("Der Option fehlt ihr Wert.");
-            return args[++i];
-        };
-        if (arg == u"--check")
-            request.checkOnly = true;
-        else if (arg == u"--race")
-            request.race = value();
-        else if (arg == u"--match")
-            request.match = value();
-        else if (arg == u"--cup")
-            request.cup = value();
-        else if (arg == u"--column")
-            request.columns.append(value());
-        else if (arg.startsWith(u"--"))
-            throw UsageError("import kennt diese Option nicht.");
-        else
-            request.files.append(arg);
-    }
-    if (request.files.size() != 3 && !(request.checkOnly && request.files.size() == 2))
-        throw UsageError("import braucht FILE CSV OUT (mit --check genügen FILE CSV).");
-    if (!request.match.isEmpty() && request.match != u"startnummer" && request.match != u"name")
-        throw UsageError("--match ist startnummer oder name.");
+    request.checkOnly = args.removeAll(QStringLiteral("--check")) > 0;
+    request.arguments = parseArguments(
+        args, {QStringLiteral("--race"), QStringLiteral("--match"), QStringLiteral("--column"),
+               QStringLiteral("--cup")});
+    if (!(request.checkOnly && request.arguments.words.size() == 2))
+        requireWordCount(request.arguments.words, 3);
+    const QString match = request.arguments.value(QStringLiteral("--match"));
+    if (!match.isEmpty() && match != u"startnummer" && match != u"name")
+        throw UsageError(QStringLiteral("Die Option --match erwartet startnummer oder name."));
     return request;
 }
 
@@ -56,23 +39,27 @@ ImportRequest parseRequest(const QStringList& args) {
 
 int runImport(const QStringList& args) {
     const ImportRequest request = parseRequest(args);
+    const Arguments& given = request.arguments;
     TCupData cup;
-    laden(cup, request.files[0]);
-    const CsvTable table = readCsvFile(request.files[1]);
+    laden(cup, given.words[0]);
+    const CsvTable table = readCsvFile(given.words[1]);
     ColumnMapping mapping = detectMapping(table);
     const QStringList header = table.records.front().fields;
-    for (const QString& column : request.columns) overrideColumn(mapping, header, column);
+    QStringList columns = given.options.values(QStringLiteral("--column"));
+    std::reverse(columns.begin(), columns.end()); // in the order given
+    for (const QString& column : columns) overrideColumn(mapping, header, column);
     ImportOptions options;
-    options.race = request.race.isEmpty() ? 0 : raceNumber(request.race, cup);
-    options.matchByName = request.match == u"name";
-    options.defaultCup = request.cup;
+    const QString race = given.value(QStringLiteral("--race"));
+    options.race = race.isEmpty() ? 0 : raceNumber(race, cup);
+    options.matchByName = given.value(QStringLiteral("--match")) == u"name";
+    options.defaultCup = given.value(QStringLiteral("--cup"));
     const ImportPlan plan = checkImport(cup, table, mapping, options);
     for (const QString& line : importSummary(plan, !request.checkOnly)) printLine(line);
     if (plan.changesNothing())
-        throw RzvError(QStringLiteral("Aus der Datei %1 kann nichts importiert werden.").arg(request.files[1]));
+        throw RzvError(QStringLiteral("Aus der Datei %1 kann nichts importiert werden.").arg(given.words[1]));
     if (request.checkOnly) return 0;
     applyImport(cup, plan);
-    cup.fileName = request.files[2];
+    cup.fileName = given.words[2];
     speichern(cup);
     return 0;
 }

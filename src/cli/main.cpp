@@ -59,9 +59,19 @@ const Command kCommands[] = {
      "    1 \"weiss-blauer Hintergrund\"",
      runPublish},
     {"import",
-     "rzv import FILE CSV OUT [--race K] [--match startnummer|name] [--column SPALTE=FELD ...]\n"
-     "           [--cup CUP] [--check]  Teilnehmer und Ergebnisse aus einer CSV-Datei\n"
-     "      (mit --check nur die Zusammenfassung, OUT entfällt)",
+     "rzv import DATEI CSV ZIEL [--race K] [--match startnummer|name] [--column SPALTE=FELD ...]\n"
+     "           [--cup CUP] [--check]\n"
+     "    importiert Teilnehmer und Ergebnisse aus der CSV-Datei CSV in den Cup DATEI, gibt die\n"
+     "    Zusammenfassung aus und speichert den Cup unter ZIEL\n"
+     "    --race K                 Ergebnisse in den Lauf K (ohne: nur Teilnehmer)\n"
+     "    --match startnummer|name Teilnehmer über die Startnummer (Vorgabe) oder über Name,\n"
+     "                             Vorname und Jahrgang finden\n"
+     "    --column SPALTE=FELD     was die Spalte (Text der Kopfzeile oder Nummer ab 1) speist:\n"
+     "                             Startnummer, Name, Vorname, \"Name und Vorname in einem Feld\",\n"
+     "                             Geburtsdatum, Jahrgang, Geschlecht, Verein, Altersgruppe, Cup,\n"
+     "                             Ergebnis oder \"nicht übernehmen\" (mehrfach möglich)\n"
+     "    --cup CUP                Cup-Variation neuer Teilnehmer, deren Zeile keine nennt\n"
+     "    --check                  nur prüfen und die Zusammenfassung ausgeben (ohne ZIEL)",
      runImport},
 };
 
