@@ -5,6 +5,8 @@
 #include "cup/ordering.h"
 #include "cup/textorder.h"
 
+#include <algorithm>
+
 namespace rzv {
 
 namespace {
@@ -120,6 +122,11 @@ QString incompleteNotice(qsizetype lines, int races, int participants) {
 }
 
 } // namespace
+
+int maxParticipants(int races) {
+    const long long byCells = kMaxParticipantCells / (std::max(races, 0) + kTeilFixedCols) - 1;
+    return static_cast<int>(std::min<long long>(kMaxParticipants, byCells));
+}
 
 QString clsf(const QString& text) {
     QString buffer;

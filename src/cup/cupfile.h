@@ -27,6 +27,8 @@ QByteArray cupFileBytes(const TCupContent& cup);
 // are negative or beyond what a cup can hold. Lines missing at the end read as empty; notices
 // (when given) then gets a text telling the user so.
 TCupContent parseCupFile(const QByteArray& bytes, QStringList* notices = nullptr);
+// The most participants a cup file with this many races may hold and still be loaded.
+int maxParticipants(int races);
 
 // Orders the participants by name and writes the cup to its file name. The file is replaced
 // only when every byte was written; a failure leaves the previous file as it was.

@@ -1,6 +1,7 @@
 #include "import/importplan.h"
 
 #include "cup/cupdata.h"
+#include "cup/cupfile.h"
 #include "cup/errors.h"
 #include "cup/notation.h"
 #include "cup/textorder.h"
@@ -92,6 +93,7 @@ private:
             m_cupNames.insert(key, m_cupNames.contains(key) ? -1 : row);
         }
         m_nextStartNumber = toInt(findsn(m_cup));
+        m_roomForNew = std::max(0, maxParticipants(m_cup.raceCount()) - m_cup.participantCount());
     }
 
     Row rowOf(const CsvRecord& record) const {
@@ -271,6 +273,9 @@ private:
             if (const auto seen = m_newStartNumbers.constFind(number); seen != m_newStartNumbers.constEnd())
                 refuse(QStringLiteral("Startnummer %1 kommt in der Datei schon in Zeile %2 vor").arg(number).arg(*seen));
         }
+        if (std::ssize(m_plan.newParticipants) >= m_roomForNew)
+            refuse(QStringLiteral("Mehr als %1 Teilnehmer kann die Cup-Datei nicht halten")
+                       .arg(m_roomForNew + m_cup.participantCount()));
         const QString who = QStringLiteral("%1, %2").arg(name, vorname);
         const size_t proposals = m_plan.proposedGroups.size();
         try {
@@ -313,6 +318,7 @@ private:
     QHash<QString, int> m_newStartNumbers; // start number of a new participant -> its line
     QHash<QString, int> m_newNames;        // name key of a new participant -> its line
     int m_nextStartNumber = 1;
+    int m_roomForNew = 0; // new participants the cup file can still hold
 };
 
 } // namespace

@@ -1,6 +1,7 @@
 // Checking an import against a cup and applying it: new participants by the participant
 // editor's rules, results set and overwritten, refused rows, proposed age groups and characters,
 // and the whole road from a registration and a timing file to the race results report.
+#include "cup/cupfile.h"
 #include "cup/errors.h"
 #include "import/csvreader.h"
 #include "import/importfields.h"
@@ -187,6 +188,20 @@ private Q_SLOTS:
         const ImportPlan plan = planOf(t.cup, "a;b\n1;2\n", "race=1");
         QVERIFY(plan.changesNothing());
         QCOMPARE(plan.refused.size(), size_t(2));
+    }
+
+    // Never more participants than a cup file can hold and load again.
+    void asManyAsTheCupFileHolds() {
+        TestCup t(false);
+        for (int k = 1; k <= 500; ++k) t.race(kZeitlauf, "05.01.2026");
+        const int room = maxParticipants(500);
+        QCOMPARE(room, 5904);
+        QByteArray csv = "Name;Vorname;Jg;m/w;Verein\n";
+        for (int i = 0; i <= room; ++i) csv += "N" + QByteArray::number(i) + ";V;1990;w;X\n";
+        const ImportPlan plan = planOf(t.cup, csv, "");
+        QCOMPARE(plan.newParticipants.size(), size_t(room));
+        QCOMPARE(plan.refused.size(), size_t(1));
+        QCOMPARE(plan.refused.front().text, "Mehr als 5904 Teilnehmer kann die Cup-Datei nicht halten");
     }
 
     void applyAddsAndSetsInOneGo() {
