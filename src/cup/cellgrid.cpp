@@ -102,6 +102,35 @@ void TCellGrid::removeCol(int col) {
     if (m_colWidths.size() > static_cast<size_t>(m_cols)) m_colWidths.resize(static_cast<size_t>(m_cols));
 }
 
+void TCellGrid::insertRow(int row, Row cells, Id id) {
+    row = std::clamp(row, 0, rowCount());
+    cells.resize(static_cast<size_t>(m_cols));
+    m_rows.insert(m_rows.begin() + row, std::move(cells));
+    m_rowIds.insert(m_rowIds.begin() + row, id);
+}
+
+void TCellGrid::insertCol(int col, const std::vector<QString>& cells, Id id) {
+    col = std::clamp(col, 0, m_cols);
+    for (size_t r = 0; r < m_rows.size(); ++r)
+        m_rows[r].insert(m_rows[r].begin() + col, r < cells.size() ? cells[r] : QString());
+    m_colIds.insert(m_colIds.begin() + col, id);
+    ++m_cols;
+}
+
+void TCellGrid::moveRow(int from, int to) {
+    if (from < 0 || from >= rowCount() || to < 0 || to >= rowCount() || from == to) return;
+    const auto rotate = [from, to](auto& items) {
+        const auto a = items.begin() + from;
+        const auto b = items.begin() + to;
+        if (from < to)
+            std::rotate(a, a + 1, b + 1);
+        else
+            std::rotate(b, a, a + 1);
+    };
+    rotate(m_rows);
+    rotate(m_rowIds);
+}
+
 TCellGrid::Id TCellGrid::rowId(int row) const {
     return row >= 0 && row < rowCount() ? m_rowIds[static_cast<size_t>(row)] : 0;
 }

@@ -40,6 +40,11 @@ public:
     void permuteCols(const std::vector<int>& order);
     void removeRow(int row);
     void removeCol(int col);
+    // Puts a row or a column back with the identity it had; the cells are fitted to the grid.
+    void insertRow(int row, Row cells, std::uint64_t id);
+    void insertCol(int col, const std::vector<QString>& cells, std::uint64_t id);
+    // Moves one row to another index, the rows between close up.
+    void moveRow(int from, int to);
 
     // Identities of rows and columns, and the current index of an identity (-1 when gone).
     using Id = std::uint64_t;
@@ -47,6 +52,8 @@ public:
     Id colId(int col) const;
     int findRow(Id id) const;
     int findCol(Id id) const;
+    const std::vector<Id>& rowIds() const { return m_rowIds; }
+    const std::vector<Id>& colIds() const { return m_colIds; }
 
     // View properties.
     int defaultColWidth = 64;

@@ -150,9 +150,14 @@ void coupleMax(TCupContent& cup) {
     if (cup.max < cup.min) cup.min = cup.max;
 }
 
-TCupData::TCupData(QObject* parent) : QObject(parent) { neu(); }
+TCupData::TCupData(QObject* parent) : QObject(parent) {
+    connect(&m_history, &QUndoStack::cleanChanged, this,
+            [this](bool clean) { setChanged(!clean); });
+    neu();
+}
 
 void TCupData::neu() {
+    m_history.clear();
     static_cast<TCupContent&>(*this) = newCupContent();
     fileName.clear();
     htmlStyle = 0;
@@ -162,6 +167,7 @@ void TCupData::neu() {
 }
 
 void TCupData::replaceContent(TCupContent content, const QString& newFileName) {
+    m_history.clear();
     static_cast<TCupContent&>(*this) = std::move(content);
     fileName = newFileName;
     Q_EMIT tablesChanged();
@@ -169,7 +175,16 @@ void TCupData::replaceContent(TCupContent content, const QString& newFileName) {
 }
 
 void TCupData::edit(int flag) {
-    m_changed = flag != 0;
+    // A change that is no step (a restored cup) leaves the saved state of the history behind.
+    if (flag == 0)
+        m_history.setClean();
+    else if (m_history.isClean())
+        m_history.resetClean();
+    setChanged(flag != 0);
+}
+
+void TCupData::setChanged(bool changed) {
+    m_changed = changed;
     Q_EMIT statusChanged();
 }
 

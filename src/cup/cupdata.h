@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QUndoStack>
 
 namespace rzv {
 
@@ -73,8 +74,11 @@ TCupContent newCupContent();
 void coupleMin(TCupContent& cup);
 void coupleMax(TCupContent& cup);
 
-// The cup document owned by the main window: the content plus the file name, the changed flag
-// and the two styles that live only while the program runs.
+// The cup document owned by the main window: the content plus the file name, the changed flag,
+// the history of its changes and the two styles that live only while the program runs.
+//
+// The changed flag follows the history: undoing back to the state last saved or loaded shows the
+// cup as unchanged again. A new or loaded cup starts with an empty history.
 class TCupData : public QObject, public TCupContent {
     Q_OBJECT
 public:
@@ -90,8 +94,12 @@ public:
     void neu();
     // Replaces the content (a completely read cup file) and marks the cup as saved.
     void replaceContent(TCupContent content, const QString& newFileName);
-    // Records the changed state: flag != 0 changed, 0 saved.
+    // Records the changed state: flag != 0 changed, 0 saved (the history's state is then the
+    // saved one).
     void edit(int flag);
+
+    // The steps that can be undone and redone (src/commands makes them).
+    QUndoStack& history() { return m_history; }
 
     // The two status-bar panels: the file name or "unbekannt", and "geändert" or nothing.
     QString statusFileText() const;
@@ -103,9 +111,18 @@ public:
 Q_SIGNALS:
     void statusChanged();
     void tablesChanged();
+    // Smaller changes, for views that show only what changed: one cell, one row inserted or
+    // removed (after the fact), the header fields.
+    void cellChanged(const rzv::TCellGrid& grid, int col, int row);
+    void rowInserted(const rzv::TCellGrid& grid, int row);
+    void rowRemoved(const rzv::TCellGrid& grid, int row);
+    void headerChanged();
 
 private:
+    void setChanged(bool changed);
+
     bool m_changed = false;
+    QUndoStack m_history;
 };
 
 } // namespace rzv
