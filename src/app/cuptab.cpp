@@ -2,6 +2,7 @@
 
 #include "app/gridview.h"
 #include "app/updown.h"
+#include "commands/headercommand.h"
 #include "cup/cupdata.h"
 #include "dialogs/cp1252validator.h"
 
@@ -106,12 +107,14 @@ CupTab::CupTab(TCupData& cup, QWidget* parent) : QWidget(parent), m_cup(cup) {
         setTabOrder(order[i - 1], order[i]);
 
     connect(name, &QLineEdit::textEdited, this, [this](const QString& text) {
-        m_cup.name = text;
-        m_cup.edit(1);
+        CupHeader header = CupHeader::of(m_cup);
+        header.name = text;
+        changeHeader(m_cup, HeaderCommand::Name, header);
     });
     connect(veranstalter, &QLineEdit::textEdited, this, [this](const QString& text) {
-        m_cup.veranstalter = text;
-        m_cup.edit(1);
+        CupHeader header = CupHeader::of(m_cup);
+        header.veranstalter = text;
+        changeHeader(m_cup, HeaderCommand::Veranstalter, header);
     });
     connect(kategorie, &QComboBox::activated, this, &CupTab::kategorieChange);
     connect(kategorie->lineEdit(), &QLineEdit::textEdited, this, &CupTab::kategorieChange);
@@ -198,23 +201,27 @@ void CupTab::showMinMax() {
     maxW->setValue(m_cup.max);
 }
 
+// A spinner step, coupled with the other spinner and the race count, is one step of the history.
 void CupTab::minChange(int value) {
-    m_cup.min = value;
-    coupleMin(m_cup);
+    CupHeader header = CupHeader::of(m_cup);
+    header.min = value;
+    coupleMin(header.min, header.max, m_cup.raceCount());
+    changeHeader(m_cup, HeaderCommand::Min, header);
     showMinMax();
-    m_cup.edit(1);
 }
 
 void CupTab::maxChange(int value) {
-    m_cup.max = value;
-    coupleMax(m_cup);
+    CupHeader header = CupHeader::of(m_cup);
+    header.max = value;
+    coupleMax(header.min, header.max, m_cup.raceCount());
+    changeHeader(m_cup, HeaderCommand::Max, header);
     showMinMax();
-    m_cup.edit(1);
 }
 
 void CupTab::kategorieChange() {
-    m_cup.kategorie = static_cast<int>(kategorieTexts().indexOf(kategorie->currentText()));
-    m_cup.edit(1);
+    CupHeader header = CupHeader::of(m_cup);
+    header.kategorie = static_cast<int>(kategorieTexts().indexOf(kategorie->currentText()));
+    changeHeader(m_cup, HeaderCommand::Kategorie, header);
 }
 
 } // namespace rzv

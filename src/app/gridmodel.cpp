@@ -18,6 +18,30 @@ void CellGridModel::reload() {
     endResetModel();
 }
 
+void CellGridModel::cellChanged(int gridCol, int gridRow) {
+    if (gridCol < m_fixedCols || gridRow < m_fixedRows) {
+        Q_EMIT headerDataChanged(gridRow < m_fixedRows ? Qt::Horizontal : Qt::Vertical, 0,
+                                 std::max(0, (gridRow < m_fixedRows ? m_cols : m_rows) - 1));
+        return;
+    }
+    const QModelIndex cell = indexOfCell(gridCol, gridRow);
+    Q_EMIT dataChanged(cell, cell, {Qt::DisplayRole});
+}
+
+void CellGridModel::rowInserted(int gridRow) {
+    const int row = gridRow - m_fixedRows;
+    beginInsertRows({}, row, row);
+    ++m_rows;
+    endInsertRows();
+}
+
+void CellGridModel::rowRemoved(int gridRow) {
+    const int row = gridRow - m_fixedRows;
+    beginRemoveRows({}, row, row);
+    --m_rows;
+    endRemoveRows();
+}
+
 QModelIndex CellGridModel::indexOfCell(int gridCol, int gridRow) const {
     return index(gridRow - m_fixedRows, gridCol - m_fixedCols);
 }

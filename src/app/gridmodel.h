@@ -21,6 +21,11 @@ public:
 
     // Takes the grid's current shape and frozen headers.
     void reload();
+    // Smaller changes of the grid, told after they happened: one cell (a caption cell updates
+    // the headers), one data row inserted or removed while the frozen headers stay as they are.
+    void cellChanged(int gridCol, int gridRow);
+    void rowInserted(int gridRow);
+    void rowRemoved(int gridRow);
 
     int gridCol(int modelCol) const { return modelCol + m_fixedCols; }
     int gridRow(int modelRow) const { return modelRow + m_fixedRows; }

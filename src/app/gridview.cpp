@@ -190,6 +190,32 @@ void GridView::reload() {
     showCurrentCell();
 }
 
+void GridView::cellChanged(int col, int row) {
+    m_model->cellChanged(col, row);
+}
+
+bool GridView::reshaped(int row) const {
+    return row < m_model->fixedRows() || m_grid.fixedRows != m_model->fixedRows() ||
+           m_grid.fixedCols != m_model->fixedCols();
+}
+
+void GridView::rowInserted(int row) {
+    if (reshaped(row)) {
+        reload();
+        return;
+    }
+    m_model->rowInserted(row);
+}
+
+void GridView::rowRemoved(int row) {
+    if (reshaped(row)) {
+        reload();
+        return;
+    }
+    m_model->rowRemoved(row);
+    m_row = std::clamp(m_row, 0, std::max(0, m_grid.rowCount() - 1));
+}
+
 void GridView::setCurrentCell(int col, int row) {
     if (col < 0 || row < 0 || col >= m_grid.colCount() || row >= m_grid.rowCount()) return;
     m_col = col;

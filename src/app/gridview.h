@@ -31,6 +31,10 @@ public:
 
     // Takes the grid's new shape, contents, widths and frozen headers.
     void reload();
+    // Shows one changed cell, or one data row inserted or removed (the grid has it already).
+    void cellChanged(int col, int row);
+    void rowInserted(int row);
+    void rowRemoved(int row);
 
     // Picks the cell at a point of the widget (scrolled cells, captions); false when the point
     // is over no cell.
@@ -54,6 +58,8 @@ private:
     void showCurrentCell();
     // Repaints the captions, which mark the current cell's row and column.
     void updateCaptions();
+    // A row inserted or removed that changes more than the rows below it.
+    bool reshaped(int row) const;
 
     TCellGrid& m_grid;
     CellGridModel* m_model;

@@ -1,6 +1,7 @@
 #include "app/mainmenu.h"
 
 #include "app/filecommands.h"
+#include "app/historyactions.h"
 #include "app/importcommand.h"
 #include "app/menubuilder.h"
 #include "app/publishcommand.h"
@@ -31,6 +32,8 @@ MainMenu::MainMenu(Tw& w) : QObject(&w), m_w(w) {
     importieren = addEntry(datei, QStringLiteral("&Importieren …"), this, [&w] { rzv::importieren(w, 0); });
     datei->addSeparator();
     beenden = addEntry(datei, QStringLiteral("E&xit"), &w, &QWidget::close);
+
+    bearbeiten = new HistoryActions(w.cup.history(), w.menuBar()->addMenu(QStringLiteral("&Bearbeiten")));
 
     QMenu* einstellungen = w.menuBar()->addMenu(QStringLiteral("&Einstellungen"));
     m_e_d = addEntry(einstellungen, QStringLiteral("&Druckereinstellungen"), this,

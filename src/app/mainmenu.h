@@ -6,9 +6,10 @@ class QAction;
 
 namespace rzv {
 
+class HistoryActions;
 class Tw;
 
-// The main menu: "&Datei", "&Einstellungen" and "&Hilfe".
+// The main menu: "&Datei", "&Bearbeiten", "&Einstellungen" and "&Hilfe".
 class MainMenu : public QObject {
     Q_OBJECT
 public:
@@ -21,6 +22,7 @@ public:
     QAction* veroeffentlichen;
     QAction* importieren;
     QAction* beenden;
+    HistoryActions* bearbeiten; // undo and redo
     QAction* m_e_d; // printer setup
     QAction* m_e_h; // HTML settings
     QAction* m_e_u; // certificate settings

@@ -20,6 +20,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <algorithm>
 
 namespace rzv {
 
@@ -45,6 +46,7 @@ Tw::Tw(Prompt* prompt)
 
     connect(&cup, &TCupData::tablesChanged, this, &Tw::tablesChanged);
     connect(&cup, &TCupData::statusChanged, this, &Tw::statusChangedSlot);
+    connectSmallChanges();
     clearForNewCup();
     cup.neu();
     setWindowTitle(kProduktname + QLatin1Char(' ') + kVersion);
@@ -91,6 +93,22 @@ void Tw::tablesChanged() {
     for (GridView* view : {cupTab->ag, cupTab->cv, cupTab->pv, laufe, teil})
         view->reload();
     cupTab->fill();
+}
+
+// A step that changed a cell or a row repaints only that.
+void Tw::connectSmallChanges() {
+    const auto viewOf = [this](const TCellGrid& grid) {
+        GridView* views[] = {cupTab->ag, cupTab->cv, cupTab->pv, laufe, teil};
+        return *std::find_if(std::begin(views), std::end(views),
+                             [&grid](GridView* view) { return &view->grid() == &grid; });
+    };
+    connect(&cup, &TCupData::cellChanged, this,
+            [viewOf](const TCellGrid& grid, int col, int row) { viewOf(grid)->cellChanged(col, row); });
+    connect(&cup, &TCupData::rowInserted, this,
+            [viewOf](const TCellGrid& grid, int row) { viewOf(grid)->rowInserted(row); });
+    connect(&cup, &TCupData::rowRemoved, this,
+            [viewOf](const TCellGrid& grid, int row) { viewOf(grid)->rowRemoved(row); });
+    connect(&cup, &TCupData::headerChanged, cupTab, &CupTab::fill);
 }
 
 void Tw::statusChangedSlot() {

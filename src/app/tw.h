@@ -98,6 +98,7 @@ private:
     void destroyDialogs();
     void clearForNewCup();
     void tablesChanged();
+    void connectSmallChanges();
     void statusChangedSlot();
 
     std::unique_ptr<Prompt> m_ownPrompt;

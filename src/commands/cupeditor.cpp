@@ -69,9 +69,11 @@ void CupEditor::removeCol(CupTable table, int col) {
 void CupEditor::setFrozen(CupTable table, int cols, int rows) {
     TCellGrid& grid = cupTable(m_cup, table);
     const std::pair before{grid.fixedCols, grid.fixedRows};
+    if (before == std::pair{cols, rows}) return;
     grid.fixedCols = cols;
     grid.fixedRows = rows;
     record(freezeEdit(table, before, {cols, rows}));
+    m_changes.push_back({ViewChange::Shape, table});
 }
 
 namespace {

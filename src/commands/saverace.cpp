@@ -5,10 +5,10 @@
 namespace rzv {
 
 void lowerMinMax(CupEditor& editor) {
-    TCupContent coupled = editor.cup();
-    coupleMin(coupled);
-    coupleMax(coupled);
-    editor.setHeader(CupHeader::of(coupled));
+    CupHeader header = CupHeader::of(editor.cup());
+    coupleMin(header.min, header.max, editor.cup().raceCount());
+    coupleMax(header.min, header.max, editor.cup().raceCount());
+    editor.setHeader(header);
 }
 
 SaveRaceCommand::SaveRaceCommand(TCupData& cup, TCellGrid::Id race, std::vector<QString> cells)

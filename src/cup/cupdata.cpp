@@ -140,14 +140,22 @@ TCupContent newCupContent() {
     return cup;
 }
 
+void coupleMin(int& min, int& max, int races) {
+    min = std::max(1, std::min(min, races));
+    if (max < min) max = min;
+}
+
+void coupleMax(int& min, int& max, int races) {
+    max = std::max(1, std::min(max, races));
+    if (max < min) min = max;
+}
+
 void coupleMin(TCupContent& cup) {
-    cup.min = std::max(1, std::min(cup.min, cup.raceCount()));
-    if (cup.max < cup.min) cup.max = cup.min;
+    coupleMin(cup.min, cup.max, cup.raceCount());
 }
 
 void coupleMax(TCupContent& cup) {
-    cup.max = std::max(1, std::min(cup.max, cup.raceCount()));
-    if (cup.max < cup.min) cup.min = cup.max;
+    coupleMax(cup.min, cup.max, cup.raceCount());
 }
 
 TCupData::TCupData(QObject* parent) : QObject(parent) {

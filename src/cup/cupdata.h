@@ -73,6 +73,8 @@ TCupContent newCupContent();
 // never below min. One function per changed spinner, as the change handlers run them.
 void coupleMin(TCupContent& cup);
 void coupleMax(TCupContent& cup);
+void coupleMin(int& min, int& max, int races);
+void coupleMax(int& min, int& max, int races);
 
 // The cup document owned by the main window: the content plus the file name, the changed flag,
 // the history of its changes and the two styles that live only while the program runs.

@@ -162,10 +162,6 @@ bool TEditorDialog::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-TablesChangedNotice::~TablesChangedNotice() {
-    m_cup.notifyTablesChanged();
-}
-
 int readIntOr(const QString& text, int fallback) {
     return readInt(text).value_or(fallback);
 }

@@ -81,19 +81,6 @@ private:
                                             // took the activation
 };
 
-// Tells the views that the tables changed when it goes out of scope, also when an ordering stops
-// with an error (the tables then keep the state reached so far).
-class TablesChangedNotice {
-public:
-    explicit TablesChangedNotice(TCupData& cup) : m_cup(cup) {}
-    ~TablesChangedNotice();
-    TablesChangedNotice(const TablesChangedNotice&) = delete;
-    TablesChangedNotice& operator=(const TablesChangedNotice&) = delete;
-
-private:
-    TCupData& m_cup;
-};
-
 // A stored number for a spinner; a text that does not read gives the fallback.
 int readIntOr(const QString& text, int fallback);
 

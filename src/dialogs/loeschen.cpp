@@ -1,9 +1,9 @@
 #include "dialogs/loeschen.h"
 
-#include "ui/prompt.h"
+#include "commands/deleterace.h"
+#include "commands/removerow.h"
 #include "cup/cupdata.h"
-#include "cup/ordering.h"
-#include "dialogs/editordialog.h"
+#include "ui/prompt.h"
 
 namespace rzv {
 
@@ -17,16 +17,8 @@ bool anyParticipant(const TCellGrid& teil, int column, const QString& a, const Q
     return false;
 }
 
-// Without data rows (or race columns) a table shows no frozen header.
-void unfreezeWhenEmpty(TCellGrid& grid, bool empty) {
-    if (empty) grid.fixedRows = grid.fixedCols = 0;
-}
-
-void removeRow(TCupData& cup, TCellGrid& grid, int row) {
-    deleterow(grid, row);
-    unfreezeWhenEmpty(grid, grid.rowCount() <= 1);
-    cup.edit(1);
-    cup.notifyTablesChanged();
+void removeRow(TCupData& cup, CupTable table, int row) {
+    runCommand(cup, std::make_unique<RemoveRowCommand>(cup, table, cupTable(cup, table).rowId(row)));
 }
 
 } // namespace
@@ -44,15 +36,7 @@ bool laufLoeschen(TCupData& cup, Prompt& prompt, int k) {
                 QStringLiteral(" (") + cup.laufe.cell(k, kDatum) +
                 QStringLiteral(") löschen wollen?");
     if (!prompt.ask(question)) return false;
-    deletecol(cup.laufe, k);
-    deletecol(cup.teil, column);
-    for (int race = 1; race <= cup.raceCount(); ++race)
-        cup.laufe.setCell(race, kLaufnummer, QString::number(race));
-    unfreezeWhenEmpty(cup.laufe, cup.raceCount() == 0);
-    coupleMin(cup);
-    coupleMax(cup);
-    cup.edit(1);
-    cup.notifyTablesChanged();
+    runCommand(cup, std::make_unique<DeleteRaceCommand>(cup, cup.teil.colId(column)));
     return true;
 }
 
@@ -61,7 +45,7 @@ bool teilLoeschen(TCupData& cup, Prompt& prompt, int R) {
                     cup.teil.cell(kName, R) + QStringLiteral(", ") + cup.teil.cell(kVorname, R) +
                     QStringLiteral(") löschen wollen?")))
         return false;
-    removeRow(cup, cup.teil, R);
+    removeRow(cup, CupTable::teil, R);
     return true;
 }
 
@@ -79,7 +63,7 @@ bool agLoeschen(TCupData& cup, Prompt& prompt, int R) {
     }
     if (!prompt.ask(QStringLiteral("Sind Sie sicher, dass Sie diese Altersgruppe löschen wollen?")))
         return false;
-    removeRow(cup, cup.ag, R);
+    removeRow(cup, CupTable::ag, R);
     return true;
 }
 
@@ -103,7 +87,7 @@ bool cvLoeschen(TCupData& cup, Prompt& prompt, int R) {
     if (!prompt.ask(QStringLiteral("Sind Sie sicher, dass Sie die Cup-Variation (") + name +
                     QStringLiteral(") löschen wollen?")))
         return false;
-    removeRow(cup, cup.cv, R);
+    removeRow(cup, CupTable::cv, R);
     return true;
 }
 
@@ -115,10 +99,7 @@ bool pvLoeschen(TCupData& cup, Prompt& prompt, int R) {
     if (!prompt.ask(QStringLiteral("Sind Sie sicher, dass Sie diese Punktezahl (") +
                     cup.pv.cell(1, R) + QStringLiteral(") löschen wollen?")))
         return false;
-    deleterow(cup.pv, R);
-    cup.edit(1);
-    const TablesChangedNotice notice(cup);
-    pvsort(cup.pv);
+    removeRow(cup, CupTable::pv, R);
     return true;
 }
 

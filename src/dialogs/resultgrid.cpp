@@ -114,11 +114,4 @@ void ResultGrid::itemEdited(QTableWidgetItem* edited) {
     m_normalising = false;
 }
 
-void ResultGrid::store(TCellGrid& teil, int T) const {
-    for (int r = 0; r < rowCount(); ++r) {
-        const int column = teil.findCol(item(r, 0)->data(kRaceIdRole).value<TCellGrid::Id>());
-        if (column >= kErstesErgebnis) teil.setCell(column, T, item(r, 1)->text());
-    }
-}
-
 } // namespace rzv

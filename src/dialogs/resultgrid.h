@@ -31,9 +31,6 @@ public:
     void commitEditing();
     // `checkentry`: normalises the result of row r by its race's type.
     void checkentry(int r);
-    // Writes the results into participant row T, each into its race's column, where that race
-    // still exists.
-    void store(TCellGrid& teil, int T) const;
 
 private:
     void itemEdited(QTableWidgetItem* item);

@@ -2,7 +2,7 @@
 
 #include "ui/prompt.h"
 #include "cup/cupdata.h"
-#include "cup/ordering.h"
+#include "commands/saveagegroup.h"
 
 #include <QBoxLayout>
 #include <QLineEdit>
@@ -52,8 +52,6 @@ void Tbea_ag::showEdit(int R) {
     m_weib->setText(ag.cell(0, R));
     m_mann->setText(ag.cell(1, R));
     m_alterW->setValue(readIntOr(ag.cell(2, R), m_alterW->value()));
-    m_oldWeib = ag.cell(0, R);
-    m_oldMann = ag.cell(1, R);
     present();
 }
 
@@ -81,44 +79,19 @@ void Tbea_ag::addGroup() {
         prompt().notice(QStringLiteral("Es besteht eine Dopplung mit einer anderen Altersgruppe!"));
         return;
     }
-    TCupData& c = cup();
-    const int row = c.ag.rowCount();
-    c.ag.setRowCount(row + 1);
-    c.ag.setCell(0, row, m_weib->text());
-    c.ag.setCell(1, row, m_mann->text());
-    c.ag.setCell(2, row, QString::number(m_alterW->value()));
     hide();
-    c.edit(1);
-    const TablesChangedNotice notice(c);
-    agsort(c.ag);
+    runCommand(cup(), std::make_unique<SaveAgeGroupCommand>(cup(), 0, m_weib->text(),
+                                                            m_mann->text(), m_alterW->value()));
 }
 
 void Tbea_ag::saveEditedGroup() {
-    TCupData& c = cup();
-    const int R = findRow(c.ag, m_editedGroup);
-    if (R < 1) {
+    if (findRow(cup().ag, m_editedGroup) < 1) {
         entryGone(QStringLiteral("Die bearbeitete Altersgruppe"));
         return;
     }
-    const QString weib = m_weib->text();
-    const QString mann = m_mann->text();
-    c.ag.setCell(0, R, weib);
-    c.ag.setCell(1, R, mann);
-    c.ag.setCell(2, R, QString::number(m_alterW->value()));
     hide();
-    c.edit(1);
-    const TablesChangedNotice notice(c);
-    // The participants follow before the ordering, which may stop on a stored maximum age that
-    // does not read. A group equal to the old female designation takes the new female one, else
-    // one equal to the old male designation the new male one.
-    for (int row = 1; row < c.teil.rowCount(); ++row) {
-        const QString& group = c.teil.cell(kAltersgruppe, row);
-        if (group == m_oldWeib)
-            c.teil.setCell(kAltersgruppe, row, weib);
-        else if (group == m_oldMann)
-            c.teil.setCell(kAltersgruppe, row, mann);
-    }
-    agsort(c.ag);
+    runCommand(cup(), std::make_unique<SaveAgeGroupCommand>(cup(), m_editedGroup, m_weib->text(),
+                                                            m_mann->text(), m_alterW->value()));
 }
 
 } // namespace rzv

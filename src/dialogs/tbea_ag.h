@@ -31,8 +31,6 @@ private:
     QPushButton* m_speichern;
 
     TCellGrid::Id m_editedGroup = 0;
-    QString m_oldWeib;
-    QString m_oldMann;
 };
 
 } // namespace rzv

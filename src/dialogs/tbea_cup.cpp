@@ -3,7 +3,7 @@
 #include "ui/prompt.h"
 #include "cup/cupdata.h"
 #include "cup/notation.h"
-#include "cup/ordering.h"
+#include "commands/savecupvariation.h"
 
 #include <QBoxLayout>
 #include <QLineEdit>
@@ -54,7 +54,6 @@ void Tbea_cup::showEdit(int R) {
     m_name->setText(cv.cell(0, R));
     m_strecke->setText(cv.cell(1, R));
     m_zeit->setText(cv.cell(2, R));
-    m_oldName = cv.cell(0, R);
     present();
 }
 
@@ -77,41 +76,25 @@ void Tbea_cup::addVariation() {
     TCupData& c = cup();
     // The first cup variation turns the races into cup races, whose times and distances are
     // those of the variations.
-    if (!c.hasCupVariations() && c.raceCount() > 0) {
-        if (!prompt().ask(QStringLiteral("Es sind bereits Läufe eingetragen!\n\r") +
-                          QStringLiteral("Sollen die Zeit/Distanz-Eintragungen gelöscht werden!")))
-            return;
-        for (int k = 1; k <= c.raceCount(); ++k)
-            c.laufe.setCell(k, kCuplauf, QString());
-    }
-    const int row = c.cv.rowCount();
-    c.cv.setRowCount(row + 1);
-    c.cv.setCell(0, row, m_name->text());
-    c.cv.setCell(1, row, m_strecke->text());
-    c.cv.setCell(2, row, m_zeit->text());
+    const bool firstWithRaces = !c.hasCupVariations() && c.raceCount() > 0;
+    if (firstWithRaces &&
+        !prompt().ask(QStringLiteral("Es sind bereits Läufe eingetragen!\n\r") +
+                      QStringLiteral("Sollen die Zeit/Distanz-Eintragungen gelöscht werden!")))
+        return;
     hide();
-    c.edit(1);
-    const TablesChangedNotice notice(c);
-    cvsort(c.cv);
+    runCommand(c, std::make_unique<SaveCupVariationCommand>(c, 0, m_name->text(), m_strecke->text(),
+                                                            m_zeit->text(), firstWithRaces));
 }
 
 void Tbea_cup::saveEditedVariation() {
     TCupData& c = cup();
-    const int R = findRow(c.cv, m_editedVariation);
-    if (R < 1) {
+    if (findRow(c.cv, m_editedVariation) < 1) {
         entryGone(QStringLiteral("Die bearbeitete Cup-Variation"));
         return;
     }
-    const QString name = m_name->text();
-    c.cv.setCell(0, R, name);
-    c.cv.setCell(1, R, m_strecke->text());
-    c.cv.setCell(2, R, m_zeit->text());
     hide();
-    c.edit(1);
-    const TablesChangedNotice notice(c);
-    for (int row = 1; row < c.teil.rowCount(); ++row)
-        if (c.teil.cell(kCup, row) == m_oldName) c.teil.setCell(kCup, row, name);
-    cvsort(c.cv);
+    runCommand(c, std::make_unique<SaveCupVariationCommand>(c, m_editedVariation, m_name->text(),
+                                                            m_strecke->text(), m_zeit->text()));
 }
 
 } // namespace rzv

@@ -32,7 +32,6 @@ private:
     QPushButton* m_speichern;
 
     TCellGrid::Id m_editedVariation = 0;
-    QString m_oldName;
 };
 
 } // namespace rzv

@@ -1,5 +1,6 @@
 #include "dialogs/tbea_erg.h"
 
+#include "commands/setresult.h"
 #include "ui/prompt.h"
 #include "cup/cupdata.h"
 #include "cup/notation.h"
@@ -110,9 +111,7 @@ void Tbea_erg::store(const QString& result) {
                         QStringLiteral("Das Ergebnis wurde nicht gespeichert."));
         return;
     }
-    c.teil.setCell(column, row, result);
-    c.edit(1);
-    c.notifyTablesChanged();
+    runCommand(c, std::make_unique<SetResultCommand>(c, m_participant, m_race, result));
 }
 
 } // namespace rzv

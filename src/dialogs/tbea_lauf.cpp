@@ -1,5 +1,6 @@
 #include "dialogs/tbea_lauf.h"
 
+#include "commands/saverace.h"
 #include "cup/cupdata.h"
 #include "cup/notation.h"
 #include "cup/ordering.h"
@@ -72,12 +73,6 @@ constexpr SpinRow kSpinRows[] = {
 // A stored count as the spinner shows it: empty or unreadable cells show the spinner's start.
 int spinnerValue(const QString& cell, const SpinRow& spin) {
     return std::clamp(readIntOr(cell, spin.start), spin.minimum, spin.maximum);
-}
-
-// After races were added or removed, neither spinner of the cup stands above the race count.
-void lowerMinMax(TCupData& cup) {
-    coupleMin(cup);
-    coupleMax(cup);
 }
 
 } // namespace
@@ -254,32 +249,26 @@ void Tbea_lauf::speichernClick() {
         saveEditedRace();
 }
 
-void Tbea_lauf::writeRace(int k) {
-    TCellGrid& laufe = cup().laufe;
-    laufe.setColWidth(0, 120);
-    laufe.setCell(k, kLauftyp, m_lauftyp->currentText());
-    laufe.setCell(k, kDatum, m_datum->text());
-    laufe.setCell(k, kCuplauf, m_zeitdistanz->text());
+// The race-table rows 1 to 33 as the fields give them.
+std::vector<QString> Tbea_lauf::raceCells() const {
+    std::vector<QString> cells(kLaufRows);
+    cells[kLauftyp] = m_lauftyp->currentText();
+    cells[kDatum] = m_datum->text();
+    cells[kCuplauf] = m_zeitdistanz->text();
     for (const TextRow& t : kTextRows)
-        laufe.setCell(k, t.row, m_text[static_cast<size_t>(t.row)]->text());
+        cells[static_cast<size_t>(t.row)] = m_text[static_cast<size_t>(t.row)]->text();
     for (const SpinRow& s : kSpinRows)
-        laufe.setCell(k, s.row, QString::number(m_spin[static_cast<size_t>(s.row)]->value()));
+        cells[static_cast<size_t>(s.row)] =
+            QString::number(m_spin[static_cast<size_t>(s.row)]->value());
+    return cells;
 }
 
 void Tbea_lauf::addRace() {
     TCupData& c = cup();
-    const int k = c.laufe.colCount();
-    c.laufe.setColCount(k + 1);
-    writeRace(k);
-    c.edit(1);
-    const int column = c.teil.colCount();
-    c.teil.setColCount(column + 1);
-    c.teil.setCell(column, 0, m_datum->text());
-    lowerMinMax(c);
+    c.laufe.setColWidth(0, 120);
+    runCommand(c, std::make_unique<SaveRaceCommand>(c, 0, raceCells()));
     m_lauftyp->setFocus();
     m_datum->setText(kDatePlaceholder);
-    laufesort(c.laufe, c.teil);
-    c.notifyTablesChanged();
 }
 
 void Tbea_lauf::saveEditedRace() {
@@ -289,12 +278,10 @@ void Tbea_lauf::saveEditedRace() {
         entryGone(QStringLiteral("Der bearbeitete Lauf"));
         return;
     }
-    writeRace(k);
-    laufesort(c.laufe, c.teil);
-    c.edit(1);
+    c.laufe.setColWidth(0, 120);
+    runCommand(c, std::make_unique<SaveRaceCommand>(c, m_editedRace, raceCells()));
     m_lauftyp->setFocus();
     hide();
-    c.notifyTablesChanged();
 }
 
 } // namespace rzv

@@ -3,6 +3,7 @@
 #include "dialogs/editordialog.h"
 
 #include <array>
+#include <vector>
 
 class QComboBox;
 class QLineEdit;
@@ -34,7 +35,7 @@ private:
     // cup variations, else free with the given value.
     void showZeitdistanzFor(bool cupRace, const QString& value);
     void followCupVariations();
-    void writeRace(int k);
+    std::vector<QString> raceCells() const;
     void addRace();
     void saveEditedRace();
 

@@ -1,8 +1,7 @@
 #include "dialogs/tbea_pv.h"
 
 #include "cup/cupdata.h"
-#include "cup/notation.h"
-#include "cup/ordering.h"
+#include "commands/addpoints.h"
 
 #include <QBoxLayout>
 #include <QPushButton>
@@ -30,19 +29,7 @@ void Tbea_pv::showAdd() {
 }
 
 void Tbea_pv::hinzufugenClick() {
-    TCupData& c = cup();
-    const int points = m_pzW->value();
-    bool known = false;
-    for (int row = 1; row < c.pv.rowCount(); ++row)
-        if (toInt(c.pv.cell(1, row)) == points) known = true;
-    if (!known) {
-        const int row = c.pv.rowCount();
-        c.pv.setRowCount(row + 1);
-        c.pv.setCell(1, row, QString::number(points));
-        c.edit(1);
-    }
-    const TablesChangedNotice notice(c);
-    pvsort(c.pv);
+    runCommand(cup(), std::make_unique<AddPointsCommand>(cup(), m_pzW->value()));
 }
 
 } // namespace rzv

@@ -1,5 +1,6 @@
 #include "dialogs/tbea_teil.h"
 
+#include "commands/saveparticipant.h"
 #include "cup/cupdata.h"
 #include "cup/notation.h"
 #include "cup/ordering.h"
@@ -208,40 +209,22 @@ void Tbea_teil::speichernClick() {
     if (!complete()) return;
     TCupData& c = cup();
     const bool adding = windowTitle() == kAddCaption;
-    int T = 0;
-    if (adding) {
-        T = c.teil.rowCount();
-        c.teil.setRowCount(T + 1);
-    } else {
-        T = findRow(c.teil, m_editedParticipant);
-        if (T < 1) {
-            entryGone(QStringLiteral("Der bearbeitete Teilnehmer"));
-            return;
-        }
+    if (!adding && findRow(c.teil, m_editedParticipant) < 1) {
+        entryGone(QStringLiteral("Der bearbeitete Teilnehmer"));
+        return;
     }
-    writeParticipant(T);
-    c.edit(1);
-    teilsort(c, -1, kName);
+    const ParticipantEntry entry{{m_name->text(), m_vorname->text(), m_geb->text(),
+                                  m_ges->currentText(), m_verein->text(), m_alt->currentText(),
+                                  m_sn->text(), m_cup->currentText()},
+                                 m_erg->results()};
+    runCommand(c, std::make_unique<SaveParticipantCommand>(c, adding ? 0 : m_editedParticipant,
+                                                           entry));
     resetFields();
     m_name->setFocus();
     if (adding)
         fillFromCup(0); // the next participant gets the cup's current races and lists
     else
         hide();
-    c.notifyTablesChanged();
-}
-
-void Tbea_teil::writeParticipant(int T) {
-    TCellGrid& teil = cup().teil;
-    teil.setCell(kName, T, m_name->text());
-    teil.setCell(kVorname, T, m_vorname->text());
-    teil.setCell(kGeburtsdatum, T, m_geb->text());
-    teil.setCell(kGeschlecht, T, m_ges->currentText());
-    teil.setCell(kVerein, T, m_verein->text());
-    teil.setCell(kAltersgruppe, T, m_alt->currentText());
-    teil.setCell(kStartnummer, T, m_sn->text());
-    teil.setCell(kCup, T, m_cup->currentText());
-    m_erg->store(teil, T);
 }
 
 } // namespace rzv

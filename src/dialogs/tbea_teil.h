@@ -33,7 +33,6 @@ private:
     void fillFromCup(int R);
     void followCup();
     bool complete() const;
-    void writeParticipant(int T);
     int editedRow() const;
 
     QLineEdit* m_name;

@@ -181,14 +181,15 @@ private Q_SLOTS:
         test::ScriptedPrompt prompt;
         Tw w(&prompt);
         const QList<QAction*> menus = w.menuBar()->actions();
-        QCOMPARE(menus.size(), 3);
+        QCOMPARE(menus.size(), 4);
         QCOMPARE(test::menuTexts(menus[0]->menu()),
                  (QStringList{"&Neu", "&Laden", "&Speichern", "Speichern &unter",
                               "&Veröffentlichen …", "&Importieren …", "-", "E&xit"}));
-        QCOMPARE(test::menuTexts(menus[1]->menu()),
+        QCOMPARE(menus[1]->text(), QStringLiteral("&Bearbeiten"));
+        QCOMPARE(test::menuTexts(menus[2]->menu()),
                  (QStringList{"&Druckereinstellungen", "&HTML Einstellungen",
                               "&Urkunden Einstellungen"}));
-        QCOMPARE(test::menuTexts(menus[2]->menu()), QStringList{QStringLiteral("Ü&ber RZV")});
+        QCOMPARE(test::menuTexts(menus[3]->menu()), QStringList{QStringLiteral("Ü&ber RZV")});
         QCOMPARE(w.mainMenu->neu->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
         QCOMPARE(w.mainMenu->laden->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
         QCOMPARE(w.mainMenu->speichern->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));

@@ -157,10 +157,10 @@ private Q_SLOTS:
             changeHeader(c, HeaderCommand::Name, header);
         }) << QStringLiteral("Bezeichnung des Rundenpokals ändern");
         QTest::newRow("spinner with coupling") << MakeCommand([](TCupData& c) {
-            TCupContent coupled = c;
-            coupled.min = 3;
-            coupleMin(coupled);
-            changeHeader(c, HeaderCommand::Min, CupHeader::of(coupled));
+            CupHeader header = CupHeader::of(c);
+            header.min = 3;
+            coupleMin(header.min, header.max, c.raceCount());
+            changeHeader(c, HeaderCommand::Min, header);
         }) << QStringLiteral("Mindestteilnahmen ändern (3)");
         QTest::newRow("batch") << MakeCommand([](TCupData& c) {
             run<ParticipantBatchCommand>(
