@@ -189,32 +189,18 @@ private:
     Id m_after;
 };
 
-// The rows of a changed part of the order, before and after; they are put into the places
-// they hold now, in the order wanted.
-class RowSegmentEdit : public TwoWayEdit {
+// A new order of rows or columns, named by identities, before and after.
+class OrderEdit : public TwoWayEdit {
 public:
-    RowSegmentEdit(CupTable table, Ids before, Ids after)
+    OrderEdit(CupTable table, Ids before, Ids after)
         : m_table(table), m_before(std::move(before)), m_after(std::move(after)) {}
 
 protected:
     void make(TCupContent& cup, ViewChanges& changes, bool forward) const override {
-        TCellGrid& grid = cupTable(cup, m_table);
-        std::unordered_map<Id, int> index;
-        for (int row = 0; row < grid.rowCount(); ++row)
-            index.emplace(grid.rowId(row), row);
-        std::vector<int> wanted;
-        for (Id id : forward ? m_after : m_before)
-            if (const auto it = index.find(id); it != index.end()) wanted.push_back(it->second);
-        std::vector<int> places = wanted;
-        std::sort(places.begin(), places.end());
-        std::vector<int> order(static_cast<size_t>(grid.rowCount()));
-        for (size_t i = 0; i < order.size(); ++i)
-            order[i] = static_cast<int>(i);
-        for (size_t i = 0; i < places.size(); ++i)
-            order[static_cast<size_t>(places[i])] = wanted[i];
-        grid.permuteRows(0, order);
-        changes.push_back({ViewChange::Shape, m_table});
+        if (reorder(cupTable(cup, m_table), forward ? m_after : m_before))
+            changes.push_back({ViewChange::Shape, m_table});
     }
+    virtual bool reorder(TCellGrid& grid, const Ids& wanted) const = 0;
 
 private:
     CupTable m_table;
@@ -222,30 +208,49 @@ private:
     Ids m_after;
 };
 
-class ColOrderEdit : public TwoWayEdit {
+// The rows of a changed part of the order: they are put into the places they hold now, in the
+// order wanted.
+class RowSegmentEdit : public OrderEdit {
 public:
-    ColOrderEdit(CupTable table, Ids before, Ids after)
-        : m_table(table), m_before(std::move(before)), m_after(std::move(after)) {}
+    using OrderEdit::OrderEdit;
 
 protected:
-    void make(TCupContent& cup, ViewChanges& changes, bool forward) const override {
-        TCellGrid& grid = cupTable(cup, m_table);
-        const Ids& wanted = forward ? m_after : m_before;
-        if (static_cast<int>(wanted.size()) != grid.colCount()) return;
+    bool reorder(TCellGrid& grid, const Ids& wanted) const override {
+        std::unordered_map<Id, int> index;
+        for (int row = 0; row < grid.rowCount(); ++row)
+            index.emplace(grid.rowId(row), row);
+        std::vector<int> rows;
+        for (Id id : wanted)
+            if (const auto it = index.find(id); it != index.end()) rows.push_back(it->second);
+        std::vector<int> places = rows;
+        std::sort(places.begin(), places.end());
+        std::vector<int> order(static_cast<size_t>(grid.rowCount()));
+        for (size_t i = 0; i < order.size(); ++i)
+            order[i] = static_cast<int>(i);
+        for (size_t i = 0; i < places.size(); ++i)
+            order[static_cast<size_t>(places[i])] = rows[i];
+        grid.permuteRows(0, order);
+        return true;
+    }
+};
+
+// All columns in a new order; a table whose columns are not those of the order stays as it is.
+class ColOrderEdit : public OrderEdit {
+public:
+    using OrderEdit::OrderEdit;
+
+protected:
+    bool reorder(TCellGrid& grid, const Ids& wanted) const override {
+        if (static_cast<int>(wanted.size()) != grid.colCount()) return false;
         std::vector<int> order;
         for (Id id : wanted) {
             const int col = grid.findCol(id);
-            if (col < 0) return;
+            if (col < 0) return false;
             order.push_back(col);
         }
         grid.permuteCols(order);
-        changes.push_back({ViewChange::Shape, m_table});
+        return true;
     }
-
-private:
-    CupTable m_table;
-    Ids m_before;
-    Ids m_after;
 };
 
 class FreezeEdit : public TwoWayEdit {

@@ -160,7 +160,9 @@ void coupleMax(TCupContent& cup) {
 
 TCupData::TCupData(QObject* parent) : QObject(parent) {
     connect(&m_history, &QUndoStack::cleanChanged, this,
-            [this](bool clean) { setChanged(!clean); });
+            [this](bool clean) {
+                if (m_changed == clean) setChanged(!clean);
+            });
     neu();
 }
 
@@ -183,12 +185,14 @@ void TCupData::replaceContent(TCupContent content, const QString& newFileName) {
 }
 
 void TCupData::edit(int flag) {
+    // Set first, so that the history's report of its new clean state tells nothing twice.
+    m_changed = flag != 0;
     // A change that is no step (a restored cup) leaves the saved state of the history behind.
     if (flag == 0)
         m_history.setClean();
     else if (m_history.isClean())
         m_history.resetClean();
-    setChanged(flag != 0);
+    Q_EMIT statusChanged();
 }
 
 void TCupData::setChanged(bool changed) {

@@ -2,6 +2,7 @@
 // to undo or redo, the changed mark following the history, and a step repainting only what it
 // changed.
 #include "app/filecommands.h"
+#include "app/gridmodel.h"
 #include "app/gridview.h"
 #include "app/historyactions.h"
 #include "app/mainmenu.h"
