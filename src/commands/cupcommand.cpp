@@ -57,6 +57,8 @@ void runCommand(TCupData& cup, std::unique_ptr<CupCommand> command) {
 }
 
 void showChanges(TCupData& cup, const ViewChanges& changes) {
+    // Whoever follows the changes (the status bar, the recovery copy) hears of every step.
+    Q_EMIT cup.statusChanged();
     // Beyond a few cells a fresh look at the tables is cheaper than a signal per cell.
     constexpr size_t kFewCells = 64;
     int structural = 0;

@@ -40,7 +40,7 @@ private:
 void runCommand(TCupData& cup, std::unique_ptr<CupCommand> command);
 
 // Tells the views what a change did: single cells and rows where that is all, else the whole
-// tables.
+// tables; and tells the document's status of the change.
 void showChanges(TCupData& cup, const ViewChanges& changes);
 
 // "Name, Vorname" of a participant row, as steps name participants.
