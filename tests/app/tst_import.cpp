@@ -5,6 +5,7 @@
 #include "app/teilpopup.h"
 #include "app/gridview.h"
 #include "app/tw.h"
+#include "cup/cupfile.h"
 #include "dialogs/timport.h"
 #include "scriptedprompt.h"
 #include "testcup.h"
@@ -80,12 +81,23 @@ private Q_SLOTS:
         QVERIFY(!dialog->uebernehmen->isEnabled());
         dialog->fieldChoice(4)->setCurrentText(QStringLiteral("Verein"));
         QTest::mouseClick(dialog->pruefen, Qt::LeftButton);
+        const QByteArray before = cupFileBytes(w.cup);
         QTest::mouseClick(dialog->uebernehmen, Qt::LeftButton);
         QCOMPARE(w.cup.participantCount(), 2);
         QCOMPARE(w.cup.teil.row(1), (TCellGrid::Row{"Müller", "Jörg", "01.01.1984", "männlich", "TV Nord",
                                                     "M40", "001", "A-Cup", ""}));
         QVERIFY(w.cup.changed());
         QTRY_VERIFY(dialog.isNull());
+
+        // The whole import is one step of the history.
+        const QByteArray after = cupFileBytes(w.cup);
+        QCOMPARE(w.cup.history().count(), 1);
+        QCOMPARE(w.cup.history().undoText(), "Import (2 neue Teilnehmer, 0 Ergebnisse)");
+        w.cup.history().undo();
+        QCOMPARE(cupFileBytes(w.cup), before);
+        QVERIFY(!w.cup.changed());
+        w.cup.history().redo();
+        QCOMPARE(cupFileBytes(w.cup), after);
     }
 
     void resultsFromTheRaceColumnAndCancel() {
