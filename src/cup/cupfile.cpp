@@ -11,12 +11,6 @@ namespace rzv {
 
 namespace {
 
-// What line 1 may announce. A real series has a few dozen races and some thousand participants;
-// the limits lie far beyond that, yet keep the empty tables a short or damaged file can make the
-// program build to some 80 MB.
-constexpr int kMaxRaces = 500;
-constexpr int kMaxParticipants = 100000;
-constexpr long long kMaxParticipantCells = 3000000;
 // Line 1 and the lines of the age groups, cup variations and points come before the races.
 constexpr int kTableLines = 4;
 

@@ -27,6 +27,13 @@ QByteArray cupFileBytes(const TCupContent& cup);
 // are negative or beyond what a cup can hold. Lines missing at the end read as empty; notices
 // (when given) then gets a text telling the user so.
 TCupContent parseCupFile(const QByteArray& bytes, QStringList* notices = nullptr);
+// What a cup can hold, and so what line 1 of a cup file may announce and an import file may bring.
+// A real series has a few dozen races and some thousand participants; the limits lie far beyond
+// that, yet keep the empty tables a short or damaged file can make the program build to some 80 MB.
+inline constexpr int kMaxRaces = 500;
+inline constexpr int kMaxParticipants = 100000;
+inline constexpr long long kMaxParticipantCells = 3000000;
+
 // The most participants a cup file with this many races may hold and still be loaded.
 int maxParticipants(int races);
 

@@ -5,6 +5,7 @@
 #include "import/csvtext.h"
 
 #include <QFileInfo>
+#include <QLocale>
 #include <algorithm>
 #include <tuple>
 
@@ -13,6 +14,15 @@ namespace rzv {
 namespace {
 
 constexpr int kDelimiterProbeRecords = 10;
+
+// A file never brings more than a cup can hold: a participant per record (after a header row),
+// a field per column of the participant table, and no more fields than its cells. Reading stops
+// there, before a broken or hostile file takes memory without bound.
+constexpr qsizetype kMaxRecords = kMaxParticipants + 1;
+constexpr qsizetype kMaxFields = kTeilFixedCols + kMaxRaces;
+constexpr long long kMaxCells = kMaxParticipantCells;
+
+QString germanNumber(long long number) { return QLocale(QLocale::German).toString(number); }
 
 class CsvSplitter {
 public:
@@ -26,7 +36,17 @@ public:
             // Empty lines, and lines of empty cells as spreadsheets write them, are no records.
             const bool empty = std::all_of(record.fields.begin(), record.fields.end(),
                                            [](const QString& f) { return f.trimmed().isEmpty(); });
-            if (!empty) records.push_back(std::move(record));
+            if (empty) continue;
+            if (std::ssize(records) == kMaxRecords)
+                throw RzvError(QStringLiteral("Die Datei hat mehr als %1 Zeilen; ein Cup hält höchstens "
+                                              "%2 Teilnehmer.")
+                                   .arg(germanNumber(kMaxRecords), germanNumber(kMaxParticipants)));
+            m_cells += record.fields.size();
+            if (m_cells > kMaxCells)
+                throw RzvError(QStringLiteral("Die Datei hat mehr als %1 Felder; so viele Werte hält "
+                                              "kein Cup.")
+                                   .arg(germanNumber(kMaxCells)));
+            records.push_back(std::move(record));
         }
         return records;
     }
@@ -36,6 +56,11 @@ private:
         CsvRecord record;
         record.line = m_line;
         while (true) {
+            if (record.fields.size() == kMaxFields)
+                throw RzvError(QStringLiteral("Zeile %1 hat mehr als %2 Spalten; so viele Spalten hat "
+                                              "die Teilnehmertabelle eines Cups nicht.")
+                                   .arg(record.line)
+                                   .arg(kMaxFields));
             record.fields.append(nextField());
             if (m_pos >= m_text.size()) return record;
             const QChar ch = m_text[m_pos++];
@@ -87,6 +112,7 @@ private:
     QChar m_delimiter;
     qsizetype m_pos = 0;
     int m_line = 1;
+    long long m_cells = 0; // fields of the records kept
 };
 
 } // namespace

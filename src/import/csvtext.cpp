@@ -25,6 +25,23 @@ std::optional<QString> decodeStrictly(QStringConverter::Encoding encoding, QByte
     return text;
 }
 
+// UTF-16 without a byte order mark, told by its zero bytes: text files in the other encodings
+// hold none, and in UTF-16 every character of Latin script, digit, delimiter and line end has
+// one, in the second byte of the pair (little endian) or the first (big endian).
+std::optional<QStringConverter::Encoding> utf16ByZeroBytes(QByteArrayView bytes) {
+    if (bytes.size() % 2 != 0) return std::nullopt;
+    qsizetype zeroFirst = 0;
+    qsizetype zeroSecond = 0;
+    for (qsizetype i = 0; i < bytes.size(); i += 2) {
+        zeroFirst += bytes[i] == 0;
+        zeroSecond += bytes[i + 1] == 0;
+    }
+    const qsizetype pairs = bytes.size() / 2;
+    if (zeroSecond * 2 >= pairs && zeroFirst < zeroSecond) return QStringConverter::Utf16LE;
+    if (zeroFirst * 2 >= pairs && zeroSecond < zeroFirst) return QStringConverter::Utf16BE;
+    return std::nullopt;
+}
+
 CsvText decode(const QByteArray& bytes) {
     const QByteArrayView view(bytes);
     if (view.startsWith("\xEF\xBB\xBF")) {
@@ -41,6 +58,8 @@ CsvText decode(const QByteArray& bytes) {
             throw RzvError(QStringLiteral("Die Datei beginnt als UTF-16-Text, ist aber keiner."));
         }
     }
+    if (const auto encoding = utf16ByZeroBytes(view))
+        if (auto text = decodeStrictly(*encoding, view)) return {*text, QStringLiteral("UTF-16")};
     if (auto text = decodeStrictly(QStringConverter::Utf8, view)) return {*text, QStringLiteral("UTF-8")};
     return {decodeCp1252(bytes), QStringLiteral("Windows-1252")};
 }

@@ -66,6 +66,15 @@ private Q_SLOTS:
             << QStringList{"1: Startnummer", "2: 7", "3: 8|x|y"};
         QTest::newRow("UTF-16 with byte order mark")
             << QByteArray("\xFF\xFE" "a\0;\0b\0\n\0", 10) << "UTF-16" << ";" << QStringList{"1: a|b"};
+        QTest::newRow("UTF-16 LE without byte order mark")
+            << QByteArray("a\0;\0\xFC\0\n\0", 8) << "UTF-16" << ";" << QStringList{"1: a|ü"};
+        QTest::newRow("UTF-16 BE without byte order mark")
+            << QByteArray("\0a\0,\x01\x41\0\n", 8) << "UTF-16" << "," << QStringList{"1: a|Ł"};
+        QTest::newRow("Windows-1252 0x80-0x9F are letters and signs, the five unused ones C1")
+            << QByteArray("\x80;\x84\x93;\x9F\x8A\x81\n") << "Windows-1252" << ";"
+            << QStringList{"1: €|„“|ŸŠ\u0081"};
+        QTest::newRow("a tie of delimiters goes to the semicolon")
+            << QByteArray("a;b,c\n1;2,3\n") << "UTF-8" << ";" << QStringList{"1: a|b,c", "2: 1|2,3"};
     }
 
     void formats() {
@@ -98,6 +107,28 @@ private Q_SLOTS:
         QFETCH(QString, message);
         QCOMPARE(errorOf(bytes), message);
     }
+
+    // No more records, fields per record and fields in all than a cup holds: just within each
+    // limit the file reads, one more stops it.
+    void limits_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message");
+        const QByteArray row500 = QByteArray(499, ';') + "x\n";
+        QTest::newRow("100,001 records") << "1\n" + QByteArray("1\n").repeated(100000) << "";
+        QTest::newRow("100,002 records")
+            << QByteArray("1\n").repeated(100002)
+            << "Die Datei hat mehr als 100.001 Zeilen; ein Cup hält höchstens 100.000 Teilnehmer.";
+        QTest::newRow("508 columns") << QByteArray(507, ';') + "x\n" << "";
+        QTest::newRow("509 columns") << "a\n" + QByteArray(508, ';') + "x\n"
+                                     << "Zeile 2 hat mehr als 508 Spalten; so viele Spalten hat die "
+                                        "Teilnehmertabelle eines Cups nicht.";
+        QTest::newRow("3,000,000 fields") << row500.repeated(6000) << "";
+        QTest::newRow("3,000,001 fields")
+            << row500.repeated(6000) + "x\n"
+            << "Die Datei hat mehr als 3.000.000 Felder; so viele Werte hält kein Cup.";
+    }
+
+    void limits() { badFiles(); }
 
     void tooLargeFileIsRefusedBeforeReading() {
         QTemporaryDir dir;
