@@ -4,6 +4,7 @@
 #include "besttime.h"
 #include "cupgenerator.h"
 
+#include "commands/participantbatch.h"
 #include "cup/cupdata.h"
 #include "import/csvreader.h"
 #include "import/importfields.h"
@@ -53,7 +54,8 @@ void measure(const char* what, const rzv::TCupContent& cup, const QByteArray& cs
     const double check = rzv::bench::bestOf(3, [&] { plan = rzv::checkImport(cup, table, mapping, options); });
     double apply = 1e100;
     for (int i = 0; i < 3; ++i) {
-        rzv::TCupContent target = cup;
+        rzv::TCupData target;
+        target.replaceContent(cup, QStringLiteral("bench.rz3"));
         apply = std::min(apply, rzv::bench::bestOf(1, [&] { rzv::applyImport(target, plan); }));
     }
     if (!plan.refused.empty()) std::printf("first refusal: %s\n", qPrintable(plan.refused.front().text));

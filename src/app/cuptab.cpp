@@ -4,7 +4,7 @@
 #include "app/updown.h"
 #include "commands/headercommand.h"
 #include "cup/cupdata.h"
-#include "dialogs/cp1252validator.h"
+#include "dialogs/cuptextvalidator.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -87,7 +87,7 @@ CupTab::CupTab(TCupData& cup, QWidget* parent) : QWidget(parent), m_cup(cup) {
     maxW = hinted(new UpDown(1, 100, this), maxHint);
     // Only what the cup file can hold may be typed.
     for (QLineEdit* field : {name, veranstalter, kategorie->lineEdit()})
-        field->setValidator(new Cp1252Validator(field));
+        field->setValidator(new CupTextValidator(field));
     min->setReadOnly(true);
     max->setReadOnly(true);
 

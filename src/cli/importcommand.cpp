@@ -4,6 +4,7 @@
 #include "cli/cli.h"
 #include "cli/cuparguments.h"
 
+#include "commands/participantbatch.h"
 #include "cup/cupfile.h"
 #include "cup/errors.h"
 #include "import/csvreader.h"

@@ -134,11 +134,17 @@ QString padStartNumber(int number) {
     return QString::number(number).rightJustified(3, u'0');
 }
 
+int startNumberAfter(int largest) {
+    if (largest == std::numeric_limits<int>::max())
+        throw RzvError(QStringLiteral("Nach der Startnummer %1 gibt es keine weitere.").arg(largest));
+    return largest + 1;
+}
+
 QString findsn(const TCupContent& cup) {
     int largest = 0;
     for (int row = 1; row < cup.teil.rowCount(); ++row)
         largest = std::max(largest, toInt(cup.teil.cell(kStartnummer, row)));
-    return padStartNumber(largest + 1);
+    return padStartNumber(startNumberAfter(largest));
 }
 
 QString checksn(const QString& text, const TCupContent& cup, int editedRow) {

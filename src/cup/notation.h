@@ -36,6 +36,9 @@ bool isValidDate(const QString& text);
 // typed start number, or empties it when it is invalid or taken by another participant.
 // editedRow is the participant being edited, or 0 while a new participant is added.
 QString padStartNumber(int number);
+// The start number after the largest one; stops with a message when the largest is the last a
+// start number can be.
+int startNumberAfter(int largest);
 QString findsn(const TCupContent& cup);
 QString checksn(const QString& text, const TCupContent& cup, int editedRow);
 

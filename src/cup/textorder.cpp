@@ -38,6 +38,12 @@ qsizetype firstUnencodable(QStringView text) {
     return -1;
 }
 
+qsizetype firstControlChar(QStringView text) {
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (text[i].category() == QChar::Other_Control) return i;
+    return -1;
+}
+
 void appendCp1252(QByteArray& out, QStringView text) {
     const qsizetype start = out.size();
     out.resize(start + text.size());

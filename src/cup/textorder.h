@@ -17,6 +17,10 @@ inline QString decodeCp1252(const QByteArray& bytes) { return decodeCp1252(bytes
 std::optional<unsigned char> cp1252Code(char16_t ch);
 // The first character of the text that Windows-1252 cannot hold, or -1.
 qsizetype firstUnencodable(QStringView text);
+// The first control character of the text (tab, line ends, form feed, DEL and the rest of C0 and
+// C1), or -1. The cup file holds them, but they break the lines of reports and pages, so names
+// and other texts that are typed or imported refuse them.
+qsizetype firstControlChar(QStringView text);
 // Appends the text in Windows-1252; every character must be encodable.
 void appendCp1252(QByteArray& out, QStringView text);
 

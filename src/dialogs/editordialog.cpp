@@ -4,7 +4,7 @@
 #include "cup/cupdata.h"
 #include "cup/errors.h"
 #include "cup/notation.h"
-#include "dialogs/cp1252validator.h"
+#include "dialogs/cuptextvalidator.h"
 
 #include <QBoxLayout>
 #include <QFocusEvent>
@@ -67,7 +67,7 @@ QLineEdit* TEditorDialog::textField(const char* name, int maxLength, int shownCh
     auto* field = new QLineEdit(this);
     field->setObjectName(QString::fromLatin1(name));
     if (maxLength > 0) field->setMaxLength(maxLength);
-    field->setValidator(new Cp1252Validator(field));
+    field->setValidator(new CupTextValidator(field));
     field->setFixedWidth(field->fontMetrics().averageCharWidth() * shownChars + 12);
     return field;
 }

@@ -17,15 +17,20 @@ constexpr Plain kPlainLetters[] = {
     {u'Ə', u"E"}, {u'ĸ', u"k"}, {u'ŉ', u"n"}, {u'ǆ', u"dz"}, {u'Ǆ', u"DZ"}, {u'ǅ', u"Dz"},
 };
 
-// The replacement of one character, or nothing.
+bool isMark(QChar ch) {
+    return ch.category() == QChar::Mark_NonSpacing || ch.category() == QChar::Mark_SpacingCombining ||
+           ch.category() == QChar::Mark_Enclosing;
+}
+
+// The replacement of one character, or nothing. A combining mark of its own (one that formed no
+// letter of the file, like the ring of "e" and U+030A) goes the way of every other diacritic.
 std::optional<QString> replaceChar(QStringView ch) {
     for (const Plain& p : kPlainLetters)
         if (ch.size() == 1 && ch[0] == QChar(p.letter)) return QString::fromUtf16(p.plain);
+    if (isMark(ch[0])) return QString();
     QString base;
     for (const QChar part : ch.toString().normalized(QString::NormalizationForm_D))
-        if (part.category() != QChar::Mark_NonSpacing && part.category() != QChar::Mark_SpacingCombining &&
-            part.category() != QChar::Mark_Enclosing)
-            base.append(part);
+        if (!isMark(part)) base.append(part);
     if (base.isEmpty() || firstUnencodable(base) >= 0) return std::nullopt;
     return base;
 }
@@ -47,6 +52,7 @@ std::optional<QString> cp1252Replacement(const QString& text) {
         }
         i += length;
     }
+    if (result.isEmpty()) return std::nullopt;
     return result;
 }
 

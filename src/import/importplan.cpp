@@ -10,6 +10,7 @@
 #include "import/importvalues.h"
 
 #include <QHash>
+#include <algorithm>
 #include <array>
 
 namespace rzv {
@@ -34,8 +35,9 @@ QString taken(const ImportValue& value) {
     return value.text;
 }
 
-bool hasLineBreakOrTab(const QString& text) {
-    return text.contains(u'\n') || text.contains(u'\r') || text.contains(u'\t');
+// "Name, Vorname" of a participant of the cup.
+QString personName(const TCellGrid& teil, int row) {
+    return QStringLiteral("%1, %2").arg(teil.cell(kName, row), teil.cell(kVorname, row));
 }
 
 // Name, first name and birth year, as rows find their participant by name.
@@ -79,21 +81,37 @@ public:
             }
         }
         assignStartNumbers();
+        std::stable_sort(m_plan.refused.begin(), m_plan.refused.end(),
+                         [](const ImportNote& a, const ImportNote& b) { return a.line < b.line; });
         return std::move(m_plan);
     }
 
 private:
+    // Participants are found by the value of their start number ("59" and "059" are one), and
+    // the new ones numbered after the largest. A stored start number that is no number finds no
+    // row and takes no part in the numbering; the summary names its participant.
     void indexCup() {
         const TCellGrid& teil = m_cup.teil;
         for (int row = 1; row < teil.rowCount(); ++row) {
-            m_cupStartNumbers.insert(teil.cell(kStartnummer, row), row);
-            if (!m_byName) continue;
-            const QString key = nameKey(teil.cell(kName, row), teil.cell(kVorname, row),
-                                        teil.cell(kGeburtsdatum, row));
-            m_cupNames.insert(key, m_cupNames.contains(key) ? -1 : row);
+            const QString& stored = teil.cell(kStartnummer, row);
+            if (const auto number = readInt(stored)) {
+                m_cupStartNumbers[*number].append(row);
+                m_largestStartNumber = std::max(m_largestStartNumber, *number);
+            } else {
+                m_plan.unreadableStartNumbers.push_back(
+                    QStringLiteral("%1: „%2“").arg(personName(teil, row), stored));
+            }
+            if (m_byName)
+                m_cupNames[nameKey(teil.cell(kName, row), teil.cell(kVorname, row),
+                                   teil.cell(kGeburtsdatum, row))]
+                    .append(row);
         }
-        m_nextStartNumber = toInt(findsn(m_cup));
         m_roomForNew = std::max(0, maxParticipants(m_cup.raceCount()) - m_cup.participantCount());
+    }
+
+    // "Name, Vorname (Startnummer)" of a participant of the cup.
+    QString who(int row) const {
+        return QStringLiteral("%1 (%2)").arg(personName(m_cup.teil, row), m_cup.teil.cell(kStartnummer, row));
     }
 
     Row rowOf(const CsvRecord& record) const {
@@ -101,7 +119,8 @@ private:
         row.line = record.line;
         for (int column = 0; column < record.fields.size(); ++column) {
             const ImportField field = m_mapping.fieldOf(column);
-            const QString value = record.fields[column].trimmed();
+            // Letters composed, so that "u" and a combining diaeresis are the "ü" the file holds.
+            const QString value = record.fields[column].trimmed().normalized(QString::NormalizationForm_C);
             if (field == ImportField::Ergebnis) {
                 row.results.append(value);
             } else if (field != ImportField::Ignore) {
@@ -123,12 +142,16 @@ private:
         const auto [key, label] = participantKey(row);
         if (const auto seen = m_fileKeys.constFind(key); seen != m_fileKeys.constEnd())
             refuse(QStringLiteral("%1 kommt in der Datei schon in Zeile %2 vor").arg(label, QString::number(*seen)));
-        const int existing = m_byName ? m_cupNames.value(key) : m_cupStartNumbers.value(key);
-        if (existing < 0) refuse(QStringLiteral("%1 gibt es im Cup mehrmals").arg(label));
+        const QList<int> holders = m_byName ? m_cupNames.value(key) : m_cupStartNumbers.value(toInt(key));
+        if (holders.size() > 1) {
+            QStringList named;
+            for (const int holder : holders) named << who(holder);
+            refuse(QStringLiteral("%1 gibt es im Cup mehrmals: %2").arg(label, named.join(QStringLiteral("; "))));
+        }
         const QString result = resultOf(row);
-        if (existing > 0) {
+        if (!holders.isEmpty()) {
             if (result.isEmpty()) refuse(QStringLiteral("Kein Ergebnis"));
-            setResult(row.line, existing, result);
+            setResult(row.line, holders.front(), result);
         } else if (row.value(ImportField::Name).isEmpty() && row.value(ImportField::NameVorname).isEmpty()) {
             refuse(QStringLiteral("%1 gibt es im Cup nicht").arg(label));
         } else {
@@ -158,10 +181,7 @@ private:
             ++m_plan.unchangedResults;
             return;
         }
-        m_plan.results.push_back({line, teil.rowId(row),
-                                  QStringLiteral("%1, %2 (%3)").arg(teil.cell(kName, row), teil.cell(kVorname, row),
-                                                                   teil.cell(kStartnummer, row)),
-                                  old, result});
+        m_plan.results.push_back({line, teil.rowId(row), who(row), old, result});
     }
 
     // The result of a row: a status word in any result column wins, else the first performance.
@@ -174,14 +194,16 @@ private:
         return performance.isEmpty() ? QString() : taken(importResult(performance, m_raceType));
     }
 
-    // A text the cup stores as it stands: no "|", no line break, and characters the cup file
-    // cannot hold replaced by a proposal that is listed.
+    // A text the cup stores as it stands: no "|", no control character (as the editors refuse
+    // them), and characters the cup file cannot hold replaced by a proposal that is listed.
     QString text(Row& row, const QString& value, ImportField field) {
         if (value.contains(u'|'))
             refuse(QStringLiteral("%1 „%2“ enthält das Zeichen „|“, das die Cup-Datei nicht speichern kann")
                        .arg(fieldCaption(field), value));
-        if (hasLineBreakOrTab(value))
-            refuse(QStringLiteral("%1 enthält einen Zeilenumbruch oder Tabulator").arg(fieldCaption(field)));
+        if (firstControlChar(value) >= 0)
+            refuse(QStringLiteral("%1 enthält ein Steuerzeichen (Zeilenumbruch, Tabulator, Seitenvorschub "
+                                  "o. Ä.)")
+                       .arg(fieldCaption(field)));
         if (firstUnencodable(value) < 0) return value;
         const auto plain = cp1252Replacement(value);
         if (!plain)
@@ -258,7 +280,7 @@ private:
         const QString club = text(row, row.value(ImportField::Verein), ImportField::Verein);
         const QString key = nameKey(name, vorname, birth);
         if (m_byName) {
-            if (const int existing = m_cupNames.value(key); existing != 0)
+            if (m_cupNames.contains(key))
                 refuse(QStringLiteral("„%1, %2“ (%3) ist schon im Cup").arg(name, vorname, birth.mid(6, 4)));
             if (const auto seen = m_newNames.constFind(key); seen != m_newNames.constEnd())
                 refuse(QStringLiteral("„%1, %2“ (%3) kommt in der Datei schon in Zeile %4 vor")
@@ -267,9 +289,9 @@ private:
         QString number;
         if (!row.value(ImportField::Startnummer).isEmpty()) {
             number = taken(importStartNumber(row.value(ImportField::Startnummer)));
-            if (const int holder = m_cupStartNumbers.value(number))
-                refuse(QStringLiteral("Startnummer %1 ist schon vergeben (%2, %3)")
-                           .arg(number, m_cup.teil.cell(kName, holder), m_cup.teil.cell(kVorname, holder)));
+            if (const QList<int> holders = m_cupStartNumbers.value(toInt(number)); !holders.isEmpty())
+                refuse(QStringLiteral("Startnummer %1 ist schon vergeben (%2)")
+                           .arg(number, personName(m_cup.teil, holders.front())));
             if (const auto seen = m_newStartNumbers.constFind(number); seen != m_newStartNumbers.constEnd())
                 refuse(QStringLiteral("Startnummer %1 kommt in der Datei schon in Zeile %2 vor").arg(number).arg(*seen));
         }
@@ -289,21 +311,40 @@ private:
         }
         if (!number.isEmpty()) {
             m_newStartNumbers.insert(number, row.line);
-            m_nextStartNumber = std::max(m_nextStartNumber, toInt(number) + 1);
+            m_largestStartNumber = std::max(m_largestStartNumber, toInt(number));
         }
         m_newNames.insert(key, row.line);
         m_plan.replacements.insert(m_plan.replacements.end(), row.replacements.begin(), row.replacements.end());
     }
 
-    // New participants whose row had no start number get the next free ones, as the editor
-    // proposes them.
+    // New participants whose row had no start number get the next free ones after the largest
+    // of the cup and the file, as the editor proposes them. Beyond the largest possible number
+    // such a row is refused after all.
     void assignStartNumbers() {
+        std::vector<ImportParticipant> numbered;
+        numbered.reserve(m_plan.newParticipants.size());
         for (ImportParticipant& p : m_plan.newParticipants) {
             QString& number = p.fixed[kStartnummer];
-            if (!number.isEmpty()) continue;
-            number = padStartNumber(m_nextStartNumber++);
-            m_plan.assignedStartNumbers.append(number);
+            if (number.isEmpty()) {
+                try {
+                    m_largestStartNumber = startNumberAfter(m_largestStartNumber);
+                } catch (const RzvError& error) {
+                    withdraw(p.line, error.message());
+                    continue;
+                }
+                number = padStartNumber(m_largestStartNumber);
+                m_plan.assignedStartNumbers.append(number);
+            }
+            numbered.push_back(std::move(p));
         }
+        m_plan.newParticipants = std::move(numbered);
+    }
+
+    // Refuses the row of a new participant after it was taken, with what it proposed.
+    void withdraw(int line, const QString& reason) {
+        std::erase_if(m_plan.proposedGroups, [line](const ImportNote& n) { return n.line == line; });
+        std::erase_if(m_plan.replacements, [line](const ImportReplacement& r) { return r.line == line; });
+        m_plan.refused.push_back({line, reason});
     }
 
     const TCupContent& m_cup;
@@ -312,12 +353,12 @@ private:
     QString m_raceType;
     bool m_byName = false;
     ImportPlan m_plan;
-    QHash<QString, int> m_cupStartNumbers; // start number -> row
-    QHash<QString, int> m_cupNames;        // name key -> row, -1 when several share it
+    QHash<int, QList<int>> m_cupStartNumbers; // start number -> the rows that hold it
+    QHash<QString, QList<int>> m_cupNames;    // name key -> the rows that hold it
     QHash<QString, int> m_fileKeys;        // key of a row that set a result -> its line
     QHash<QString, int> m_newStartNumbers; // start number of a new participant -> its line
     QHash<QString, int> m_newNames;        // name key of a new participant -> its line
-    int m_nextStartNumber = 1;
+    int m_largestStartNumber = 0; // of the cup and the new participants
     int m_roomForNew = 0; // new participants the cup file can still hold
 };
 

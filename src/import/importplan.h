@@ -62,6 +62,9 @@ struct ImportPlan {
     std::vector<ImportNote> proposedGroups;
     bool proposedWithoutRace = false; // the cup had no race to take the age from
     std::vector<ImportReplacement> replacements;
+    // "Name, Vorname: „abc“" of participants of the cup whose start number is no number: no
+    // row finds them by it, and the new numbers follow the largest number that reads.
+    std::vector<QString> unreadableStartNumbers;
 
     bool changesNothing() const { return newParticipants.empty() && results.empty(); }
     int resultsSet() const;
@@ -69,17 +72,13 @@ struct ImportPlan {
 };
 
 // Checks every data row of the file against the cup and the rules of the participant editor.
-// Stops with a message only when the cup's own data do not read (a stored start number or
-// "Maximalalter" that is not a whole number) or the target race does not exist.
+// Stops with a message only when a "Maximalalter" of the cup does not read or the target race
+// does not exist.
 ImportPlan checkImport(const TCupContent& cup, const CsvTable& table, const ColumnMapping& mapping,
                        const ImportOptions& options);
 
-// Applies a plan checked against this cup: all of it or, when a participant it names no longer
-// exists, nothing. The participants stand in name order afterwards.
-void applyImport(TCupContent& cup, const ImportPlan& plan);
-
-// The summary of a plan in German, one line per listed item. Replacements of characters are
-// described as applied or as applied only on "Übernehmen".
+// The summary of a plan in German, one line per listed item, at most 100 items per list.
+// Replacements of characters are described as applied or as applied only on "Übernehmen".
 QStringList importSummary(const ImportPlan& plan, bool replacementsApplied);
 
 } // namespace rzv

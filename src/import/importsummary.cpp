@@ -1,11 +1,23 @@
 #include "import/importplan.h"
 
+#include <vector>
+
 namespace rzv {
 
 namespace {
 
 QString lineItem(int line, const QString& text) {
     return QStringLiteral("  Zeile %1: %2").arg(line).arg(text);
+}
+
+// A list of the summary, cut after so many items that a file of a million bad rows still gives
+// a summary one can read.
+constexpr size_t kListed = 100;
+
+template <typename Item, typename Line>
+void listItems(QStringList& lines, const std::vector<Item>& items, Line line) {
+    for (size_t i = 0; i < items.size() && i < kListed; ++i) lines << line(items[i]);
+    if (items.size() > kListed) lines << QStringLiteral("  … und %1 weitere").arg(items.size() - kListed);
 }
 
 } // namespace
@@ -19,28 +31,38 @@ QStringList importSummary(const ImportPlan& plan, bool replacementsApplied) {
     if (plan.race != 0) {
         lines << QStringLiteral("Ergebnisse gesetzt in Lauf %1: %2").arg(plan.race).arg(plan.resultsSet());
         lines << QStringLiteral("Ergebnisse, die ein anderes überschreiben: %1").arg(plan.resultsOverwritten());
+        std::vector<const ImportResult*> overwritten;
         for (const ImportResult& r : plan.results)
-            if (!r.oldValue.isEmpty())
-                lines << lineItem(r.line, QStringLiteral("%1: %2 → %3").arg(r.who, r.oldValue, r.newValue));
+            if (!r.oldValue.isEmpty()) overwritten.push_back(&r);
+        listItems(lines, overwritten, [](const ImportResult* r) {
+            return lineItem(r->line, QStringLiteral("%1: %2 → %3").arg(r->who, r->oldValue, r->newValue));
+        });
         if (plan.unchangedResults > 0)
             lines << QStringLiteral("Ergebnisse schon so im Cup: %1").arg(plan.unchangedResults);
     }
     lines << QStringLiteral("Abgelehnte Zeilen: %1").arg(plan.refused.size());
-    for (const ImportNote& note : plan.refused) lines << lineItem(note.line, note.text);
+    const auto noteLine = [](const ImportNote& note) { return lineItem(note.line, note.text); };
+    listItems(lines, plan.refused, noteLine);
+    if (!plan.unreadableStartNumbers.empty()) {
+        lines << QStringLiteral("Teilnehmer, deren Startnummer keine Zahl ist (beim Zuordnen übergangen): %1")
+                     .arg(plan.unreadableStartNumbers.size());
+        listItems(lines, plan.unreadableStartNumbers, [](const QString& who) { return QStringLiteral("  ") + who; });
+    }
     lines << QStringLiteral("Vorgeschlagene Altersgruppen: %1").arg(plan.proposedGroups.size());
     if (plan.proposedWithoutRace)
         lines << QStringLiteral("  Der Cup hat noch keinen Lauf: Die Altersgruppen sind wie im "
                                 "Teilnehmer-Dialog ohne Lauf vorgeschlagen (die jüngste Gruppe). "
                                 "Legen Sie zuerst die Läufe an.");
-    for (const ImportNote& note : plan.proposedGroups) lines << lineItem(note.line, note.text);
+    listItems(lines, plan.proposedGroups, noteLine);
     if (!plan.replacements.empty()) {
         lines << (replacementsApplied
                       ? QStringLiteral("Ersetzte Zeichen (die Cup-Datei kann sie nicht speichern): %1")
                       : QStringLiteral("Zeichen, die die Cup-Datei nicht speichern kann, werden mit "
                                        "„Übernehmen“ ersetzt: %1"))
                      .arg(plan.replacements.size());
-        for (const ImportReplacement& r : plan.replacements)
-            lines << lineItem(r.line, QStringLiteral("„%1“ → „%2“").arg(r.from, r.to));
+        listItems(lines, plan.replacements, [](const ImportReplacement& r) {
+            return lineItem(r.line, QStringLiteral("„%1“ → „%2“").arg(r.from, r.to));
+        });
     }
     return lines;
 }

@@ -163,16 +163,13 @@ private Q_SLOTS:
             changeHeader(c, HeaderCommand::Min, header);
         }) << QStringLiteral("Mindestteilnahmen ändern (3)");
         QTest::newRow("batch") << MakeCommand([](TCupData& c) {
-            run<ParticipantBatchCommand>(
-                c, QStringLiteral("Import"),
-                std::vector<ParticipantEntry>{
-                    {{QStringLiteral("Kern"), QStringLiteral("Ina"), QStringLiteral("03.03.1983"),
-                      QStringLiteral("weiblich"), QStringLiteral("SV Ost"), QStringLiteral("F40"),
-                      QStringLiteral("020"), QStringLiteral("C-Cup")},
-                     {{race(c, 3), QStringLiteral("0:45'00,0\"")}}}},
-                std::vector<ResultEntry>{
-                    {participant(c, QStringLiteral("Dora")), race(c, 2), QStringLiteral("5100m")}});
-        }) << QStringLiteral("Import");
+            ImportPlan plan;
+            plan.race = 2;
+            plan.newParticipants.push_back(
+                {2, {"Kern", "Ina", "03.03.1983", "weiblich", "SV Ost", "F40", "020", "C-Cup"}, "4900m"});
+            plan.results.push_back({3, participant(c, QStringLiteral("Dora")), "Dora", "", "5100m"});
+            applyImport(c, plan);
+        }) << QStringLiteral("Import (1 neue Teilnehmer, 2 Ergebnisse)");
     }
 
     void everyKindUndoesAndRedoes() {

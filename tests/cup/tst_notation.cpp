@@ -132,6 +132,10 @@ private Q_SLOTS:
         QCOMPARE(checksn(QStringLiteral("0042"), cup, 1), QStringLiteral("042"));
         QCOMPARE(checksn(QStringLiteral("42"), cup, 2), QString());
 
+        cup.teil.setCell(kStartnummer, 2, QStringLiteral("2147483646"));
+        QCOMPARE(findsn(cup), QStringLiteral("2147483647"));
+        cup.teil.setCell(kStartnummer, 2, QStringLiteral("2147483647"));
+        QVERIFY_THROWS_EXCEPTION(RzvError, findsn(cup));
         cup.teil.setCell(kStartnummer, 2, QStringLiteral("abc"));
         QVERIFY_THROWS_EXCEPTION(RzvError, findsn(cup));
     }

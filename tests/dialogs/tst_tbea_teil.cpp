@@ -314,6 +314,29 @@ private Q_SLOTS:
         QCOMPARE(field(dialog, "verein")->text(), QStringLiteral("TV Zell"));
     }
 
+    // Names and clubs take what the cup file holds and an import takes: no control character.
+    void namesRefuseControlCharacters_data() {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("letters the file holds") << "Zoë Müller-Œ" << "Zoë Müller-Œ";
+        QTest::newRow("tab") << "Zoë\tMüller" << "";
+        QTest::newRow("line feed") << "Zoë\n" << "";
+        QTest::newRow("form feed") << "Zoë\fMüller" << "";
+        QTest::newRow("C1 the file holds") << "Zoë\u0081" << "";
+        QTest::newRow("a letter the file cannot hold") << "Łukasz" << "";
+    }
+
+    void namesRefuseControlCharacters() {
+        QFETCH(QString, pasted);
+        QFETCH(QString, kept);
+        Tbea_teil dialog(cup, prompt);
+        dialog.showAdd();
+        for (const char* name : {"name", "vorname", "verein"}) {
+            field(dialog, name)->insert(pasted);
+            QCOMPARE(field(dialog, name)->text(), kept);
+        }
+    }
+
     void shorthandsAreCaseSensitive() {
         addRace(cup, QStringLiteral("10.05.2008"), kZeitlauf, QStringLiteral("ja"));
         Tbea_teil dialog(cup, prompt);

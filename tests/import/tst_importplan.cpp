@@ -1,6 +1,7 @@
 // Checking an import against a cup and applying it: new participants by the participant
 // editor's rules, results set and overwritten, refused rows, proposed age groups and characters,
 // and the whole road from a registration and a timing file to the race results report.
+#include "commands/participantbatch.h"
 #include "cup/cupfile.h"
 #include "cup/errors.h"
 #include "import/csvreader.h"
@@ -28,7 +29,8 @@ TestCup smallCup() {
     return t;
 }
 
-// Options written as "race=1 match=name cup=C-Cup".
+// Options written as "race=1 match=name cup=C-Cup"; "sn=059,059" gives the cup's participants
+// these start numbers.
 ImportOptions optionsOf(const QString& text) {
     ImportOptions options;
     for (const QString& word : text.split(u' ', Qt::SkipEmptyParts)) {
@@ -38,6 +40,14 @@ ImportOptions optionsOf(const QString& text) {
         if (word.startsWith(u"cup=")) options.defaultCup = value;
     }
     return options;
+}
+
+void setStartNumbers(TCupContent& cup, const QString& options) {
+    for (const QString& word : options.split(u' ', Qt::SkipEmptyParts)) {
+        if (!word.startsWith(u"sn=")) continue;
+        const QStringList numbers = word.mid(3).split(u',');
+        for (int row = 1; row <= numbers.size(); ++row) cup.teil.setCell(kStartnummer, row, numbers[row - 1]);
+    }
 }
 
 ImportPlan planOf(const TCupContent& cup, const QByteArray& csv, const QString& options) {
@@ -130,10 +140,13 @@ private Q_SLOTS:
                           "10;Ohne;Verein;1991;w;;;A-Cup\n"
                           "11;Sehr;Alt;1850;m;X;;A-Cup\n"
                           "12;Jung;Jan;2010;m;X;M40;Z-Cup\n"
-                          "13;\"Zwei\nZeilen\";Eva;1991;w;X;;A-Cup\n")
+                          "13;\"Zwei\nZeilen\";Eva;1991;w;X;;A-Cup\n"
+                          "14;Form\ffeed;Eva;1991;w;X;;A-Cup\n"
+                          "15;Nel;Eva;1991;w;TV\xC2\x85Nord;;A-Cup\n"
+                          "16;Mu\xCC\x88ller;Le\xCC\x8Ana;1991;w;X;;A-Cup\n")
             << ""
-            << QStringList{"Neue Teilnehmer: 1",
-                           "Abgelehnte Zeilen: 11",
+            << QStringList{"Neue Teilnehmer: 2",
+                           "Abgelehnte Zeilen: 13",
                            "  Zeile 2: Startnummer 001 ist schon vergeben (Adler, Ute)",
                            "  Zeile 3: Verein „Klub|Nord“ enthält das Zeichen „|“, das die Cup-Datei "
                            "nicht speichern kann",
@@ -146,13 +159,56 @@ private Q_SLOTS:
                            "  Zeile 10: Verein fehlt",
                            "  Zeile 11: Geburtsdatum „1850“ ungültig",
                            "  Zeile 12: Cup „Z-Cup“ gibt es im Cup nicht",
-                           "  Zeile 13: Name enthält einen Zeilenumbruch oder Tabulator",
-                           "Vorgeschlagene Altersgruppen: 1",
+                           "  Zeile 13: Name enthält ein Steuerzeichen (Zeilenumbruch, Tabulator, "
+                           "Seitenvorschub o. Ä.)",
+                           "  Zeile 15: Name enthält ein Steuerzeichen (Zeilenumbruch, Tabulator, "
+                           "Seitenvorschub o. Ä.)",
+                           "  Zeile 16: Verein enthält ein Steuerzeichen (Zeilenumbruch, Tabulator, "
+                           "Seitenvorschub o. Ä.)",
+                           "Vorgeschlagene Altersgruppen: 2",
                            "  Zeile 4: Zak, Ola: F30",
+                           "  Zeile 17: Müller, Lena: F30",
                            "Zeichen, die die Cup-Datei nicht speichern kann, werden mit „Übernehmen“ "
-                           "ersetzt: 2",
+                           "ersetzt: 3",
                            "  Zeile 4: „Żak“ → „Zak“",
-                           "  Zeile 4: „KS Łódź“ → „KS Lódz“"};
+                           "  Zeile 4: „KS Łódź“ → „KS Lódz“",
+                           "  Zeile 17: „Le\u030Ana“ → „Lena“"};
+
+        QTest::newRow("a start number held by two")
+            << QByteArray("StNr;Zeit\n59;0:39:00\n") << "race=1 sn=059,059"
+            << QStringList{"Neue Teilnehmer: 0",
+                           "Ergebnisse gesetzt in Lauf 1: 0",
+                           "Ergebnisse, die ein anderes überschreiben: 0",
+                           "Abgelehnte Zeilen: 1",
+                           "  Zeile 2: Startnummer 059 gibt es im Cup mehrmals: Adler, Ute (059); Zorn, Max (059)",
+                           "Vorgeschlagene Altersgruppen: 0"};
+        QTest::newRow("a start number that is no number")
+            << QByteArray("StNr;Name;Vorname;Jg;m/w;Verein\n2;Neu;Nina;1990;w;X\n;Neu;Nina;1990;w;X\n")
+            << "cup=A-Cup sn=abc,2"
+            << QStringList{"Neue Teilnehmer: 1",
+                           "  Startnummern vergeben: 003 bis 003",
+                           "Abgelehnte Zeilen: 1",
+                           "  Zeile 2: Startnummer 002 ist schon vergeben (Zorn, Max)",
+                           "Teilnehmer, deren Startnummer keine Zahl ist (beim Zuordnen übergangen): 1",
+                           "  Adler, Ute: „abc“",
+                           "Vorgeschlagene Altersgruppen: 1",
+                           "  Zeile 3: Neu, Nina: F30"};
+        const QByteArray twoNew("Name;Vorname;Jg;m/w;Verein\nNeu;Nina;1990;w;X\nNeu;Nora;1990;w;X\n");
+        QTest::newRow("the last start number but one")
+            << twoNew << "cup=A-Cup sn=2147483646"
+            << QStringList{"Neue Teilnehmer: 1",
+                           "  Startnummern vergeben: 2147483647 bis 2147483647",
+                           "Abgelehnte Zeilen: 1",
+                           "  Zeile 3: Nach der Startnummer 2147483647 gibt es keine weitere.",
+                           "Vorgeschlagene Altersgruppen: 1",
+                           "  Zeile 2: Neu, Nina: F30"};
+        QTest::newRow("the last start number")
+            << twoNew << "cup=A-Cup sn=2147483647"
+            << QStringList{"Neue Teilnehmer: 0",
+                           "Abgelehnte Zeilen: 2",
+                           "  Zeile 2: Nach der Startnummer 2147483647 gibt es keine weitere.",
+                           "  Zeile 3: Nach der Startnummer 2147483647 gibt es keine weitere.",
+                           "Vorgeschlagene Altersgruppen: 0"};
 
         QTest::newRow("new participants with results, the cup for rows naming none")
             << QByteArray("Bib;Teilnehmer;Jg.;Sex;Club;Zeit\n"
@@ -173,7 +229,8 @@ private Q_SLOTS:
         QFETCH(QByteArray, csv);
         QFETCH(QString, options);
         QFETCH(QStringList, summary);
-        const TestCup t = smallCup();
+        TestCup t = smallCup();
+        setStartNumbers(t.cup, options);
         const TCupContent before = t.cup;
         const ImportPlan plan = planOf(t.cup, csv, options);
         RZV_COMPARE_LINES(importSummary(plan, false), summary);
@@ -204,32 +261,68 @@ private Q_SLOTS:
         QCOMPARE(plan.refused.front().text, "Mehr als 5904 Teilnehmer kann die Cup-Datei nicht halten");
     }
 
-    void applyAddsAndSetsInOneGo() {
-        TestCup t = smallCup();
-        const ImportPlan plan = planOf(t.cup,
-                                       "Bib;Name;Vorname;Jg;m/w;Verein;Zeit\n"
-                                       "1;;;;;;0:39:00\n"
-                                       "30;Żak;Ola;1990;w;KS Łódź;0:45:00\n",
-                                       "race=1 cup=B-Cup");
-        applyImport(t.cup, plan);
-        QCOMPARE(t.cup.participantCount(), 3);
-        const int zak = t.rowOf(QStringLiteral("Zak"));
-        QCOMPARE(zak, 2); // in name order: Adler, Zak, Zorn
-        QCOMPARE(t.cup.teil.row(zak),
-                 (TCellGrid::Row{"Zak", "Ola", "01.01.1990", "weiblich", "KS Lódz", "F30", "030",
-                                 "B-Cup", "0:45'00,0\"", ""}));
-        QCOMPARE(t.cup.teil.cell(resultColumn(1), t.rowOf(QStringLiteral("Adler"))), "0:39'00,0\"");
+    // Each list of the summary names a hundred items, then how many more there are.
+    void summaryListsAHundred_data() {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("afterTheHundredth");
+        QTest::newRow("100") << 100 << "Vorgeschlagene Altersgruppen: 0";
+        QTest::newRow("101") << 101 << "  … und 1 weitere";
+    }
+
+    void summaryListsAHundred() {
+        QFETCH(int, rows);
+        QFETCH(QString, afterTheHundredth);
+        const QStringList lines = importSummary(planOf(smallCup().cup, "Name\n" + QByteArray("x\n").repeated(rows), ""), false);
+        QCOMPARE(lines.mid(1, 1), QStringList{QStringLiteral("Abgelehnte Zeilen: %1").arg(rows)});
+        QCOMPARE(lines[101], "  Zeile 101: Vorname fehlt");
+        QCOMPARE(lines[102], afterTheHundredth);
+    }
+
+    // Applying a plan: results set, new participants with their numbers, and the participants in
+    // name order afterwards (the new ones come in as "Ott", "Beck", "Mai").
+    void apply_data() {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<QString>("options");
+        QTest::addColumn<QStringList>("participants");
+        const QString adler = "Adler|Ute|12.03.1984|weiblich|TV Nord|F30|001|A-Cup|";
+        const QString zorn = "Zorn|Max|01.01.1980|männlich|TV Nord|M40|002|B-Cup||5000m";
+        QTest::newRow("results and a new participant")
+            << QByteArray("Bib;Name;Vorname;Jg;m/w;Verein;Zeit\n1;;;;;;0:39:00\n30;Żak;Ola;1990;w;KS Łódź;0:45:00\n")
+            << "race=1 cup=B-Cup"
+            << QStringList{adler + "0:39'00,0\"|", "Zak|Ola|01.01.1990|weiblich|KS Lódz|F30|030|B-Cup|0:45'00,0\"|",
+                           zorn};
+        QTest::newRow("start numbers given and missing")
+            << QByteArray("Name;Vorname;Jg;m/w;Verein;StNr\nOtt;A;1990;w;X;\nBeck;B;1990;w;X;30\nMai;C;1990;w;X;\n")
+            << "cup=A-Cup"
+            << QStringList{adler + "0:40'00,0\"|", "Beck|B|01.01.1990|weiblich|X|F30|030|A-Cup||",
+                           "Mai|C|01.01.1990|weiblich|X|F30|032|A-Cup||", "Ott|A|01.01.1990|weiblich|X|F30|031|A-Cup||",
+                           zorn};
+    }
+
+    void apply() {
+        QFETCH(QByteArray, csv);
+        QFETCH(QString, options);
+        QFETCH(QStringList, participants);
+        TCupData cup;
+        cup.replaceContent(smallCup().cup, QStringLiteral("cup.rz3"));
+        applyImport(cup, planOf(cup, csv, options));
+        QStringList rows;
+        for (int row = 1; row < cup.teil.rowCount(); ++row) rows << QStringList(cup.teil.row(row).begin(), cup.teil.row(row).end()).join(u'|');
+        RZV_COMPARE_LINES(rows, participants);
+        QCOMPARE(cup.history().count(), 1);
     }
 
     void applyChangesNothingWhenAParticipantIsGone() {
-        TestCup t = smallCup();
+        TCupData cup;
+        cup.replaceContent(smallCup().cup, QStringLiteral("cup.rz3"));
         const ImportPlan plan =
-            planOf(t.cup, "Bib,Name,Vorname,Jg,Sex,Club,Time\n1,,,,,,0:39:00\n2,,,,,,0:50:00\n"
-                          "40,Neu,Nina,1990,w,X,0:45:00\n", "race=1 cup=A-Cup");
-        deleterowOfZorn(t);
-        const TCellGrid before = t.cup.teil;
-        QVERIFY_THROWS_EXCEPTION(RzvError, applyImport(t.cup, plan));
-        QVERIFY(t.cup.teil == before);
+            planOf(cup, "Bib,Name,Vorname,Jg,Sex,Club,Time\n1,,,,,,0:39:00\n2,,,,,,0:50:00\n"
+                        "40,Neu,Nina,1990,w,X,0:45:00\n", "race=1 cup=A-Cup");
+        cup.teil.removeRow(2);
+        const TCellGrid before = cup.teil;
+        QVERIFY_THROWS_EXCEPTION(RzvError, applyImport(cup, plan));
+        QVERIFY(cup.teil == before);
+        QCOMPARE(cup.history().count(), 0);
     }
 
     // A registration exported from a spreadsheet and a timing system's export into a new cup, up
@@ -237,17 +330,19 @@ private Q_SLOTS:
     void registrationAndTimingIntoANewCup() {
         TestCup t(true);
         t.race(kZeitlauf, "14.06.2026", "10000m");
+        TCupData cup;
+        cup.replaceContent(t.cup, QStringLiteral("cup.rz3"));
         const QByteArray registration("Nachname;Vorname;Jg.;m/w;Verein\r\n"
                                       "M\xFCller;J\xF6rg;1984;m;TV Nord\r\n"
                                       "Sch\xE4" "fer;Anna;1990;w;LG S\xFC" "d\r\n"
                                       "Wei\xDF;Eva;1988;w;LG S\xFC" "d\r\n");
         const QByteArray timing("\xEF\xBB\xBF" "Bib,Time,Status\r\n1,0:42:31.45,\r\n2,0:45:10.0,\r\n3,,DNS\r\n");
-        applyImport(t.cup, planOf(t.cup, registration, "cup=A-Cup"));
-        applyImport(t.cup, planOf(t.cup, timing, "race=1"));
+        applyImport(cup, planOf(cup, registration, "cup=A-Cup"));
+        applyImport(cup, planOf(cup, timing, "race=1"));
 
         Ausgabe ausgabe;
         fixClock(ausgabe);
-        ausgabe_laufergebnis(ausgabe, t.cup, 1);
+        ausgabe_laufergebnis(ausgabe, cup, 1);
         const QString head = QStringLiteral("Pos. Name, Vorname                       Verein       "
                                             "                    Ergebnis");
         RZV_COMPARE_LINES(ausgabe.texte(),
@@ -264,9 +359,6 @@ private Q_SLOTS:
                                        "       0:42'31,5\""}) +
                               foot());
     }
-
-private:
-    static void deleterowOfZorn(TestCup& t) { t.cup.teil.removeRow(t.rowOf(QStringLiteral("Zorn"))); }
 };
 
 QTEST_GUILESS_MAIN(TestImportPlan)

@@ -62,7 +62,9 @@ private Q_SLOTS:
             {"time", "42:31", "0:42'31,0\""},
             {"time", "75:10", "1:15'10,0\""},
             {"time", "0:42'31,4\"", "0:42'31,4\""},
-            {"time", "1:61:00", "refused: Ergebnis „1:61:00“ ungültig"},
+            {"time", "1:59:59", "1:59'59,0\""},
+            {"time", "1:60:00", "refused: Ergebnis „1:60:00“ ungültig"},
+            {"time", "1:00:60", "refused: Ergebnis „1:00:60“ ungültig"},
             {"time", "12345m", "refused: Strecke „12345m“ in einem Zeitlauf"},
             {"time", "schnell", "refused: Ergebnis „schnell“ ungültig"},
             {"dist", "12345", "12345m"},
@@ -86,6 +88,12 @@ private Q_SLOTS:
         for (const auto& [kind, input, stored] : cases)
             QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(kind, input)))
                 << QString::fromUtf8(kind) << QString::fromUtf8(input) << QString::fromUtf8(stored);
+        // Two digits name this year at most, the next one a hundred years back.
+        const int now = QDate::currentDate().year();
+        for (const int year : {now, now + 1})
+            QTest::newRow(qPrintable(QStringLiteral("year of %1 as two digits").arg(year)))
+                << "year" << QString::number(year % 100).rightJustified(2, u'0')
+                << QStringLiteral("01.01.%1").arg(year > now ? year - 100 : year);
     }
 
     void values() {
@@ -112,6 +120,8 @@ private Q_SLOTS:
         QTest::newRow("Turkish") << "Işık Ğ" << "Isik G";
         QTest::newRow("what the file holds stays") << "Müller Straße Zoë" << "Müller Straße Zoë";
         QTest::newRow("no replacement") << "李" << "-";
+        QTest::newRow("a combining mark of its own") << "Le\u030Ana" << "Lena";
+        QTest::newRow("nothing but a mark") << "\u030A" << "-";
     }
 
     void replacements() {
