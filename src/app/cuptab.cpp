@@ -85,7 +85,7 @@ CupTab::CupTab(TCupData& cup, QWidget* parent) : QWidget(parent), m_cup(cup) {
     max = hinted(new QLineEdit(this), maxHint);
     labelFor(max, QStringLiteral("maximale Anzahl gewerteter Teilnahmen:"));
     maxW = hinted(new UpDown(1, 100, this), maxHint);
-    // Only what the cup file can hold may be typed.
+    // Only what a text of the cup may hold can be typed.
     for (QLineEdit* field : {name, veranstalter, kategorie->lineEdit()})
         field->setValidator(new CupTextValidator(field));
     min->setReadOnly(true);

@@ -10,6 +10,7 @@
 #include "import/importvalues.h"
 
 #include <QHash>
+#include <QSet>
 #include <algorithm>
 #include <array>
 
@@ -321,30 +322,24 @@ private:
     // of the cup and the file, as the editor proposes them. Beyond the largest possible number
     // such a row is refused after all.
     void assignStartNumbers() {
-        std::vector<ImportParticipant> numbered;
-        numbered.reserve(m_plan.newParticipants.size());
+        QSet<int> withdrawn; // lines of rows refused after all, with what they proposed
         for (ImportParticipant& p : m_plan.newParticipants) {
             QString& number = p.fixed[kStartnummer];
-            if (number.isEmpty()) {
-                try {
-                    m_largestStartNumber = startNumberAfter(m_largestStartNumber);
-                } catch (const RzvError& error) {
-                    withdraw(p.line, error.message());
-                    continue;
-                }
-                number = padStartNumber(m_largestStartNumber);
-                m_plan.assignedStartNumbers.append(number);
+            if (!number.isEmpty()) continue;
+            try {
+                m_largestStartNumber = startNumberAfter(m_largestStartNumber);
+            } catch (const RzvError& error) {
+                withdrawn.insert(p.line);
+                m_plan.refused.push_back({p.line, error.message()});
+                continue;
             }
-            numbered.push_back(std::move(p));
+            number = padStartNumber(m_largestStartNumber);
+            m_plan.assignedStartNumbers.append(number);
         }
-        m_plan.newParticipants = std::move(numbered);
-    }
-
-    // Refuses the row of a new participant after it was taken, with what it proposed.
-    void withdraw(int line, const QString& reason) {
-        std::erase_if(m_plan.proposedGroups, [line](const ImportNote& n) { return n.line == line; });
-        std::erase_if(m_plan.replacements, [line](const ImportReplacement& r) { return r.line == line; });
-        m_plan.refused.push_back({line, reason});
+        const auto isWithdrawn = [&withdrawn](const auto& item) { return withdrawn.contains(item.line); };
+        std::erase_if(m_plan.newParticipants, isWithdrawn);
+        std::erase_if(m_plan.proposedGroups, isWithdrawn);
+        std::erase_if(m_plan.replacements, isWithdrawn);
     }
 
     const TCupContent& m_cup;

@@ -44,7 +44,7 @@ QStringList importSummary(const ImportPlan& plan, bool replacementsApplied) {
     const auto noteLine = [](const ImportNote& note) { return lineItem(note.line, note.text); };
     listItems(lines, plan.refused, noteLine);
     if (!plan.unreadableStartNumbers.empty()) {
-        lines << QStringLiteral("Teilnehmer, deren Startnummer keine Zahl ist (beim Zuordnen übergangen): %1")
+        lines << QStringLiteral("Teilnehmer, deren Startnummer keine Zahl ist (über sie nicht zu finden): %1")
                      .arg(plan.unreadableStartNumbers.size());
         listItems(lines, plan.unreadableStartNumbers, [](const QString& who) { return QStringLiteral("  ") + who; });
     }

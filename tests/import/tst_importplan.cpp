@@ -189,7 +189,7 @@ private Q_SLOTS:
                            "  Startnummern vergeben: 003 bis 003",
                            "Abgelehnte Zeilen: 1",
                            "  Zeile 2: Startnummer 002 ist schon vergeben (Zorn, Max)",
-                           "Teilnehmer, deren Startnummer keine Zahl ist (beim Zuordnen übergangen): 1",
+                           "Teilnehmer, deren Startnummer keine Zahl ist (über sie nicht zu finden): 1",
                            "  Adler, Ute: „abc“",
                            "Vorgeschlagene Altersgruppen: 1",
                            "  Zeile 3: Neu, Nina: F30"};
