@@ -319,18 +319,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("pasted");
         QTest::addColumn<QString>("kept");
         QTest::newRow("letters the file holds") << "Zoë Müller-Œ" << "Zoë Müller-Œ";
-        QTest::newRow("tab") << "Zoë\tMüller" << "";
-        QTest::newRow("line feed") << "Zoë\n" << "";
-        QTest::newRow("form feed") << "Zoë\fMüller" << "";
-        QTest::newRow("C1 the file holds") << "Zoë\u0081" << "";
-        QTest::newRow("a letter the file cannot hold") << "Łukasz" << "";
+        for (const char* refused : {"Zoë\tMüller", "Zoë\n", "Zoë\fMüller", "Zoë\u0081", "Łukasz"})
+            QTest::newRow(refused) << QString::fromUtf8(refused) << QString();
     }
 
     void namesRefuseControlCharacters() {
         QFETCH(QString, pasted);
         QFETCH(QString, kept);
         Tbea_teil dialog(cup, prompt);
-        dialog.showAdd();
         for (const char* name : {"name", "vorname", "verein"}) {
             field(dialog, name)->insert(pasted);
             QCOMPARE(field(dialog, name)->text(), kept);

@@ -176,36 +176,26 @@ private Q_SLOTS:
 
         QTest::newRow("a start number held by two")
             << QByteArray("StNr;Zeit\n59;0:39:00\n") << "race=1 sn=059,059"
-            << QStringList{"Neue Teilnehmer: 0",
-                           "Ergebnisse gesetzt in Lauf 1: 0",
-                           "Ergebnisse, die ein anderes überschreiben: 0",
-                           "Abgelehnte Zeilen: 1",
+            << QStringList{"Neue Teilnehmer: 0", "Ergebnisse gesetzt in Lauf 1: 0",
+                           "Ergebnisse, die ein anderes überschreiben: 0", "Abgelehnte Zeilen: 1",
                            "  Zeile 2: Startnummer 059 gibt es im Cup mehrmals: Adler, Ute (059); Zorn, Max (059)",
                            "Vorgeschlagene Altersgruppen: 0"};
         QTest::newRow("a start number that is no number")
             << QByteArray("StNr;Name;Vorname;Jg;m/w;Verein\n2;Neu;Nina;1990;w;X\n;Neu;Nina;1990;w;X\n")
             << "cup=A-Cup sn=abc,2"
-            << QStringList{"Neue Teilnehmer: 1",
-                           "  Startnummern vergeben: 003 bis 003",
-                           "Abgelehnte Zeilen: 1",
+            << QStringList{"Neue Teilnehmer: 1", "  Startnummern vergeben: 003 bis 003", "Abgelehnte Zeilen: 1",
                            "  Zeile 2: Startnummer 002 ist schon vergeben (Zorn, Max)",
                            "Teilnehmer, deren Startnummer keine Zahl ist (über sie nicht zu finden): 1",
-                           "  Adler, Ute: „abc“",
-                           "Vorgeschlagene Altersgruppen: 1",
-                           "  Zeile 3: Neu, Nina: F30"};
+                           "  Adler, Ute: „abc“", "Vorgeschlagene Altersgruppen: 1", "  Zeile 3: Neu, Nina: F30"};
         const QByteArray twoNew("Name;Vorname;Jg;m/w;Verein\nNeu;Nina;1990;w;X\nNeu;Nora;1990;w;X\n");
         QTest::newRow("the last start number but one")
             << twoNew << "cup=A-Cup sn=2147483646"
-            << QStringList{"Neue Teilnehmer: 1",
-                           "  Startnummern vergeben: 2147483647 bis 2147483647",
-                           "Abgelehnte Zeilen: 1",
-                           "  Zeile 3: Nach der Startnummer 2147483647 gibt es keine weitere.",
-                           "Vorgeschlagene Altersgruppen: 1",
-                           "  Zeile 2: Neu, Nina: F30"};
+            << QStringList{"Neue Teilnehmer: 1", "  Startnummern vergeben: 2147483647 bis 2147483647",
+                           "Abgelehnte Zeilen: 1", "  Zeile 3: Nach der Startnummer 2147483647 gibt es keine weitere.",
+                           "Vorgeschlagene Altersgruppen: 1", "  Zeile 2: Neu, Nina: F30"};
         QTest::newRow("the last start number")
             << twoNew << "cup=A-Cup sn=2147483647"
-            << QStringList{"Neue Teilnehmer: 0",
-                           "Abgelehnte Zeilen: 2",
+            << QStringList{"Neue Teilnehmer: 0", "Abgelehnte Zeilen: 2",
                            "  Zeile 2: Nach der Startnummer 2147483647 gibt es keine weitere.",
                            "  Zeile 3: Nach der Startnummer 2147483647 gibt es keine weitere.",
                            "Vorgeschlagene Altersgruppen: 0"};
