@@ -5,7 +5,8 @@
 namespace rzv {
 
 QValidator::State CupTextValidator::validate(QString& input, int& /*pos*/) const {
-    return firstUnencodable(input) < 0 && firstControlChar(input) < 0 ? Acceptable : Invalid;
+    const bool storable = !input.contains(u'|') && firstUnencodable(input) < 0 && firstControlChar(input) < 0;
+    return storable ? Acceptable : Invalid;
 }
 
 } // namespace rzv
