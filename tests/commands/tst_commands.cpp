@@ -3,8 +3,10 @@
 #include "commands/addpoints.h"
 #include "commands/deleterace.h"
 #include "commands/headercommand.h"
+#include "commands/mergeparticipants.h"
 #include "commands/participantbatch.h"
 #include "commands/removerow.h"
+#include "commands/renameclub.h"
 #include "commands/saveagegroup.h"
 #include "commands/savecupvariation.h"
 #include "commands/saveparticipant.h"
@@ -170,6 +172,51 @@ private Q_SLOTS:
             plan.results.push_back({3, participant(c, QStringLiteral("Dora")), "Dora", "", "5100m"});
             applyImport(c, plan);
         }) << QStringLiteral("Import (1 neue Teilnehmer, 2 Ergebnisse)");
+        QTest::newRow("participants merged") << MakeCommand([](TCupData& c) {
+            run<MergeParticipantsCommand>(c, participant(c, QStringLiteral("Anna")),
+                                          participant(c, QStringLiteral("Cleo")), std::set<Id>{race(c, 1)});
+        }) << QStringLiteral("Teilnehmer zusammenführen (Müller, Cleo in Müller, Anna)");
+        QTest::newRow("club renamed") << MakeCommand([](TCupData& c) {
+            run<RenameClubCommand>(c, QStringLiteral("TV Nord"), QStringLiteral("TV Nord e.V."));
+        }) << QStringLiteral("Verein umbenennen (TV Nord → TV Nord e.V.)");
+    }
+
+    // Which results the kept participant ends with: the other's where it has none, and in a
+    // conflict the side chosen for that race.
+    void mergeTakesResults_data() {
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<QString>("other");
+        QTest::addColumn<bool>("takeOtherInRace1");
+        QTest::addColumn<QStringList>("results");
+        QTest::addColumn<int>("conflicts");
+        QTest::newRow("gaps filled") << QStringLiteral("Dora") << QStringLiteral("Carl") << false
+                                     << QStringList{{}, QStringLiteral("7400m"), {}} << 0;
+        QTest::newRow("conflict, kept wins") << QStringLiteral("Anna") << QStringLiteral("Cleo") << false
+                                             << QStringList{QStringLiteral("0:42'31,4\""), QStringLiteral("8012m"), {}} << 1;
+        QTest::newRow("conflict, other wins") << QStringLiteral("Anna") << QStringLiteral("Cleo") << true
+                                              << QStringList{QStringLiteral("n.a."), QStringLiteral("8012m"), {}} << 1;
+        QTest::newRow("equal results, no conflict") << QStringLiteral("Cleo") << QStringLiteral("Cleo") << true
+                                                    << QStringList{QStringLiteral("n.a."), {}, {}} << 0;
+    }
+    void mergeTakesResults() {
+        QFETCH(QString, kept);
+        QFETCH(QString, other);
+        QFETCH(bool, takeOtherInRace1);
+        QFETCH(QStringList, results);
+        QFETCH(int, conflicts);
+        TCupData cup;
+        cup.replaceContent(smallCup(), {});
+        const int participants = cup.participantCount();
+        const Id keptId = participant(cup, kept);
+        const Id otherId = participant(cup, other);
+        QCOMPARE(int(mergeConflicts(cup.teil, cup.teil.findRow(keptId), cup.teil.findRow(otherId)).size()), conflicts);
+        run<MergeParticipantsCommand>(cup, keptId, otherId,
+                                      takeOtherInRace1 ? std::set<Id>{race(cup, 1)} : std::set<Id>{});
+        const int row = cup.teil.findRow(keptId);
+        for (int k = 1; k <= 3; ++k) QCOMPARE(cup.teil.cell(resultColumn(k), row), results[k - 1]);
+        // A participant merged with itself stays.
+        QCOMPARE(cup.participantCount(), participants - (keptId == otherId ? 0 : 1));
+        QCOMPARE(cup.history().count(), keptId == otherId ? 0 : 1);
     }
 
     void everyKindUndoesAndRedoes() {
