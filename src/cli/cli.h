@@ -36,5 +36,9 @@ int runReport(const QStringList& args);
 int runCertificates(const QStringList& args);
 int runPublish(const QStringList& args);
 int runImport(const QStringList& args);
+int runDuplicates(const QStringList& args);
+int runMerge(const QStringList& args);
+int runClubs(const QStringList& args);
+int runRenameClub(const QStringList& args);
 
 } // namespace rzv::cli

@@ -73,6 +73,32 @@ const Command kCommands[] = {
      "    --cup CUP                Cup-Variation neuer Teilnehmer, deren Zeile keine nennt\n"
      "    --check                  nur prüfen und die Zusammenfassung ausgeben (ohne ZIEL)",
      runImport},
+    {"duplicates",
+     "rzv duplicates DATEI\n"
+     "    listet Teilnehmer, die doppelt im Cup stehen könnten: gleicher Name und Jahrgang in\n"
+     "    anderer Schreibweise, oder ähnlich (höchstens zwei Buchstaben anders bei gleichem\n"
+     "    Jahrgang und Geschlecht, oder gleicher Name und Jahrgang eins daneben); ein Paar je\n"
+     "    Zeile: beide Startnummern und Namen und der Grund",
+     runDuplicates},
+    {"merge",
+     "rzv merge DATEI SN_BEHALTEN SN_WEG ZIEL [--bei-konflikt behalten|weg]\n"
+     "    führt den Teilnehmer SN_WEG mit SN_BEHALTEN zusammen: dieser übernimmt die Ergebnisse\n"
+     "    in Läufen, in denen er keins hat; dann wird SN_WEG gelöscht und der Cup unter ZIEL\n"
+     "    gespeichert. Haben beide in einem Lauf verschiedene Ergebnisse, hält der Befehl ohne\n"
+     "    --bei-konflikt an, nennt die Läufe und speichert nichts\n"
+     "    --bei-konflikt behalten|weg\n"
+     "                             welches Ergebnis bei einem Konflikt bleibt",
+     runMerge},
+    {"clubs",
+     "rzv clubs DATEI\n"
+     "    listet jede Schreibweise eines Vereins mit der Zahl ihrer Teilnehmer; eine Zeile je\n"
+     "    Gruppe von Schreibweisen, die wohl denselben Verein meinen",
+     runClubs},
+    {"rename-club",
+     "rzv rename-club DATEI ALT NEU ZIEL\n"
+     "    gibt allen Teilnehmern mit dem Verein ALT den Verein NEU und speichert den Cup unter\n"
+     "    ZIEL",
+     runRenameClub},
 };
 
 QString usageOf(const Command& command) {
