@@ -2,6 +2,7 @@
 
 #include "app/filecommands.h"
 #include "app/historyactions.h"
+#include "app/identitycommands.h"
 #include "app/importcommand.h"
 #include "app/menubuilder.h"
 #include "app/publishcommand.h"
@@ -33,7 +34,13 @@ MainMenu::MainMenu(Tw& w) : QObject(&w), m_w(w) {
     datei->addSeparator();
     beenden = addEntry(datei, QStringLiteral("E&xit"), &w, &QWidget::close);
 
-    bearbeiten = new HistoryActions(w.cup.history(), w.menuBar()->addMenu(QStringLiteral("&Bearbeiten")));
+    QMenu* bearbeitenMenu = w.menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
+    bearbeiten = new HistoryActions(w.cup.history(), bearbeitenMenu);
+    bearbeitenMenu->addSeparator();
+    doppelte = addEntry(bearbeitenMenu, QStringLiteral("&Doppelte Teilnehmer suchen …"), this,
+                        [&w] { doppelteSuchen(w); });
+    vereine = addEntry(bearbeitenMenu, QStringLiteral("&Vereine vereinheitlichen …"), this,
+                       [&w] { vereineVereinheitlichen(w); });
 
     QMenu* einstellungen = w.menuBar()->addMenu(QStringLiteral("&Einstellungen"));
     m_e_d = addEntry(einstellungen, QStringLiteral("&Druckereinstellungen"), this,

@@ -23,6 +23,8 @@ public:
     QAction* importieren;
     QAction* beenden;
     HistoryActions* bearbeiten; // undo and redo
+    QAction* doppelte;          // runners entered twice
+    QAction* vereine;           // club spellings
     QAction* m_e_d; // printer setup
     QAction* m_e_h; // HTML settings
     QAction* m_e_u; // certificate settings

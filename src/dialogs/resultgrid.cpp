@@ -14,14 +14,13 @@ namespace {
 constexpr int kRaceIdRole = Qt::UserRole;
 constexpr int kRaceTypeRole = Qt::UserRole + 1;
 
-// "3) 14.06.2008 (ZL)": race number, date and a mark of the race type.
+} // namespace
+
 QString raceCaption(const TCellGrid& laufe, int k) {
     const bool timeRace = laufe.cell(k, kLauftyp) == kZeitlauf;
     return laufe.cell(k, kLaufnummer) + QStringLiteral(") ") + laufe.cell(k, kDatum) +
            (timeRace ? QStringLiteral(" (ZL)") : QStringLiteral(" (DL)"));
 }
-
-} // namespace
 
 ResultGrid::ResultGrid(QWidget* parent) : QTableWidget(parent) {
     horizontalHeader()->hide();

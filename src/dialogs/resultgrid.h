@@ -9,6 +9,9 @@ namespace rzv {
 
 struct TCupContent;
 
+// "3) 14.06.2008 (ZL)": race number, date and a mark of the race type of race k.
+QString raceCaption(const TCellGrid& laufe, int k);
+
 // The participant editor's results: one row per race, a caption column and the result column.
 // Each row remembers its race by the identity of the race's result column in the participant
 // table, so results go back to the same races even when races were added, moved or removed

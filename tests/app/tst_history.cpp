@@ -35,7 +35,8 @@ private Q_SLOTS:
         w.cup.replaceContent(test::smallCup(2, 4), QStringLiteral("/tmp/cup.rz3"));
         const HistoryActions& history = *w.mainMenu->bearbeiten;
         QCOMPARE(test::menuTexts(w.menuBar()->actions()[1]->menu()),
-                 (QStringList{"&Rückgängig", "&Wiederholen"}));
+                 (QStringList{"&Rückgängig", "&Wiederholen", "-", "&Doppelte Teilnehmer suchen …",
+                              "&Vereine vereinheitlichen …"}));
         QVERIFY(!history.undo->isEnabled());
         QVERIFY(!history.redo->isEnabled());
         QCOMPARE(history.undo->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
