@@ -78,7 +78,18 @@ void NearKeys::add(const QString& key, std::uint64_t bucket) {
     m_buckets.push_back(bucket);
 }
 
-void NearKeys::build() { std::sort(m_pieces.begin(), m_pieces.end()); }
+void NearKeys::build() {
+    std::sort(m_pieces.begin(), m_pieces.end());
+    int bits = 1;
+    while (bits < 24 && (size_t{1} << bits) < m_pieces.size()) ++bits;
+    m_shift = 64 - bits;
+    m_directory.assign((size_t{1} << bits) + 1, 0);
+    size_t piece = 0;
+    for (size_t top = 0; top < m_directory.size(); ++top) {
+        while (piece < m_pieces.size() && (m_pieces[piece].hash >> m_shift) < top) ++piece;
+        m_directory[top] = static_cast<std::uint32_t>(piece);
+    }
+}
 
 std::vector<NearKeys::Near> NearKeys::near(const QString& key, std::uint64_t bucket) const {
     std::vector<int> found;
@@ -92,8 +103,10 @@ std::vector<NearKeys::Near> NearKeys::near(const QString& key, std::uint64_t buc
                 const qsizetype start = cut.start[at] + shift;
                 if (start < 0 || start + cut.length[at] > m) continue;
                 const std::uint64_t hash = pieceHash(bucket, n, p, hashes.of(start, cut.length[at]));
-                auto it = std::lower_bound(m_pieces.begin(), m_pieces.end(), Piece{hash, -1});
-                for (; it != m_pieces.end() && it->hash == hash; ++it) found.push_back(it->index);
+                const size_t top = static_cast<size_t>(hash >> m_shift);
+                const auto end = m_pieces.begin() + m_directory[top + 1];
+                auto it = std::lower_bound(m_pieces.begin() + m_directory[top], end, Piece{hash, -1});
+                for (; it != end && it->hash == hash; ++it) found.push_back(it->index);
             }
         }
     }

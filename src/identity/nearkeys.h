@@ -43,6 +43,10 @@ private:
     std::vector<QString> m_keys;
     std::vector<std::uint64_t> m_buckets; // checked again: pieces of two buckets may share a hash
     std::vector<Piece> m_pieces; // sorted by build()
+    // Where the pieces whose hash starts with given top bits begin, so that a search looks
+    // only at a few neighbouring pieces.
+    std::vector<std::uint32_t> m_directory;
+    int m_shift = 64;
 };
 
 } // namespace rzv
