@@ -27,12 +27,15 @@ ImportRequest parseRequest(QStringList args) {
     request.checkOnly = args.removeAll(QStringLiteral("--check")) > 0;
     request.arguments = parseArguments(
         args, {QStringLiteral("--race"), QStringLiteral("--match"), QStringLiteral("--column"),
-               QStringLiteral("--cup")});
+               QStringLiteral("--cup"), QStringLiteral("--club"), QStringLiteral("--similar")});
     if (!(request.checkOnly && request.arguments.words.size() == 2))
         requireWordCount(request.arguments.words, 3);
     const QString match = request.arguments.value(QStringLiteral("--match"));
     if (!match.isEmpty() && match != u"startnummer" && match != u"name")
         throw UsageError(QStringLiteral("Die Option --match erwartet startnummer oder name."));
+    const QString similar = request.arguments.value(QStringLiteral("--similar"));
+    if (!similar.isEmpty() && similar != u"gleich" && similar != u"neu")
+        throw UsageError(QStringLiteral("Die Option --similar erwartet gleich oder neu."));
     return request;
 }
 
@@ -54,8 +57,15 @@ int runImport(const QStringList& args) {
     options.race = race.isEmpty() ? 0 : raceNumber(race, cup);
     options.matchByName = given.value(QStringLiteral("--match")) == u"name";
     options.defaultCup = given.value(QStringLiteral("--cup"));
+    if (given.has(QStringLiteral("--club"))) options.defaultClub = given.value(QStringLiteral("--club"));
+    const QString similar = given.value(QStringLiteral("--similar"));
+    options.similar = similar == u"gleich" ? SimilarRows::Same : similar == u"neu" ? SimilarRows::New : SimilarRows::Open;
     const ImportPlan plan = checkImport(cup, table, mapping, options);
     for (const QString& line : importSummary(plan, !request.checkOnly)) printLine(line);
+    if (plan.hasOpenSimilar())
+        throw RzvError(QStringLiteral("Zeilen der Datei sind Teilnehmern des Cups nur ähnlich (siehe „Ähnliche "
+                                      "Teilnehmer“); nichts wurde gespeichert. --similar gleich nimmt sie als diese "
+                                      "Teilnehmer, --similar neu als neue Teilnehmer."));
     if (plan.changesNothing())
         throw RzvError(QStringLiteral("Aus der Datei %1 kann nichts importiert werden.").arg(given.words[1]));
     if (request.checkOnly) return 0;

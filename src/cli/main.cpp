@@ -60,17 +60,25 @@ const Command kCommands[] = {
      runPublish},
     {"import",
      "rzv import DATEI CSV ZIEL [--race K] [--match startnummer|name] [--column SPALTE=FELD ...]\n"
-     "           [--cup CUP] [--check]\n"
+     "           [--cup CUP] [--club VEREIN] [--similar gleich|neu] [--check]\n"
      "    importiert Teilnehmer und Ergebnisse aus der CSV-Datei CSV in den Cup DATEI, gibt die\n"
      "    Zusammenfassung aus und speichert den Cup unter ZIEL\n"
      "    --race K                 Ergebnisse in den Lauf K (ohne: nur Teilnehmer)\n"
      "    --match startnummer|name Teilnehmer über die Startnummer (Vorgabe) oder über Name,\n"
-     "                             Vorname und Jahrgang finden\n"
+     "                             Vorname und Jahrgang finden (Groß-/Kleinschreibung, ä/ae,\n"
+     "                             ö/oe, ü/ue, ß/ss, Akzente, Bindestriche und vertauschte\n"
+     "                             Namen zählen nicht)\n"
      "    --column SPALTE=FELD     was die Spalte (Text der Kopfzeile oder Nummer ab 1) speist:\n"
      "                             Startnummer, Name, Vorname, \"Name und Vorname in einem Feld\",\n"
      "                             Geburtsdatum, Jahrgang, Geschlecht, Verein, Altersgruppe, Cup,\n"
      "                             Ergebnis oder \"nicht übernehmen\" (mehrfach möglich)\n"
      "    --cup CUP                Cup-Variation neuer Teilnehmer, deren Zeile keine nennt\n"
+     "    --club VEREIN            Verein neuer Teilnehmer, deren Zeile keinen nennt (Vorgabe\n"
+     "                             \"vereinslos\")\n"
+     "    --similar gleich|neu     Zeilen, die einem Teilnehmer nur ähnlich sind (Name höchstens\n"
+     "                             zwei Buchstaben anders, oder Jahrgang eins daneben), diesem\n"
+     "                             zuordnen oder als neue Teilnehmer anlegen; ohne die Option\n"
+     "                             hält der Import bei ihnen an und speichert nichts\n"
      "    --check                  nur prüfen und die Zusammenfassung ausgeben (ohne ZIEL)",
      runImport},
     {"duplicates",

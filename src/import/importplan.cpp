@@ -5,6 +5,7 @@
 #include "cup/errors.h"
 #include "cup/notation.h"
 #include "cup/textorder.h"
+#include "identity/personindex.h"
 #include "import/charreplace.h"
 #include "import/csvreader.h"
 #include "import/importvalues.h"
@@ -13,6 +14,7 @@
 #include <QSet>
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace rzv {
 
@@ -25,6 +27,9 @@ struct RowRefused {
     QString reason;
 };
 [[noreturn]] void refuse(QString reason) { throw RowRefused{std::move(reason)}; }
+// Stops the check of a row that is only similar to a participant and left open: it is listed
+// with the similar rows, not refused.
+struct RowOpen {};
 
 QString shortened(const QString& text) {
     constexpr int kShown = 30;
@@ -41,9 +46,17 @@ QString personName(const TCellGrid& teil, int row) {
     return QStringLiteral("%1, %2").arg(teil.cell(kName, row), teil.cell(kVorname, row));
 }
 
-// Name, first name and birth year, as rows find their participant by name.
-QString nameKey(const QString& name, const QString& vorname, const QString& birthDate) {
-    return name.toCaseFolded() + u'\x1f' + vorname.toCaseFolded() + u'\x1f' + birthDate.mid(6, 4);
+// Name, first name and birth year with the spelling folded, as rows find their participant by
+// name.
+QString nameKey(const Person& person) { return person.key + u'\x1f' + QString::number(person.year); }
+
+// The nearest of similar participants: fewest letters apart, a year apart last.
+const PersonIndex::Alike& nearest(const std::vector<PersonIndex::Alike>& similar) {
+    const auto distance = [](const PersonIndex::Alike& a) {
+        return a.likeness.kind == Likeness::Spelling ? a.likeness.letters : 3;
+    };
+    return *std::min_element(similar.begin(), similar.end(),
+                             [&](const auto& a, const auto& b) { return distance(a) < distance(b); });
 }
 
 // One data row of the file: the value of each field (from the first column feeding it) and all
@@ -79,6 +92,7 @@ public:
                 checkRow(row);
             } catch (const RowRefused& refused) {
                 m_plan.refused.push_back({row.line, refused.reason});
+            } catch (const RowOpen&) {
             }
         }
         assignStartNumbers();
@@ -102,11 +116,8 @@ private:
                 m_plan.unreadableStartNumbers.push_back(
                     QStringLiteral("%1: „%2“").arg(personName(teil, row), stored));
             }
-            if (m_byName)
-                m_cupNames[nameKey(teil.cell(kName, row), teil.cell(kVorname, row),
-                                   teil.cell(kGeburtsdatum, row))]
-                    .append(row);
         }
+        if (m_byName) m_people.emplace(teil);
         m_roomForNew = std::max(0, maxParticipants(m_cup.raceCount()) - m_cup.participantCount());
     }
 
@@ -140,10 +151,11 @@ private:
             addParticipant(row, QString());
             return;
         }
-        const auto [key, label] = participantKey(row);
+        const auto [key, label, person, spelled] = participantKey(row);
         if (const auto seen = m_fileKeys.constFind(key); seen != m_fileKeys.constEnd())
             refuse(QStringLiteral("%1 kommt in der Datei schon in Zeile %2 vor").arg(label, QString::number(*seen)));
-        const QList<int> holders = m_byName ? m_cupNames.value(key) : m_cupStartNumbers.value(toInt(key));
+        const QList<int> holders = m_byName ? holdersByName(row, person, spelled, label, true)
+                                            : m_cupStartNumbers.value(toInt(key));
         if (holders.size() > 1) {
             QStringList named;
             for (const int holder : holders) named << who(holder);
@@ -161,18 +173,78 @@ private:
         m_fileKeys.insert(key, row.line);
     }
 
-    // The key a row finds its participant by, and how to name it in a message.
-    std::pair<QString, QString> participantKey(Row& row) {
+    // The key a row finds its participant by, how to name it in a message, and (matching by
+    // name) the runner it names.
+    struct Key {
+        QString key;
+        QString label;
+        Person person;
+        QString name; // "Name, Vorname" as the row spells it
+    };
+    Key participantKey(Row& row) {
         if (!m_byName) {
             if (row.value(ImportField::Startnummer).isEmpty()) refuse(QStringLiteral("Startnummer fehlt"));
             const QString number = taken(importStartNumber(row.value(ImportField::Startnummer)));
-            return {number, QStringLiteral("Startnummer %1").arg(number)};
+            return {number, QStringLiteral("Startnummer %1").arg(number), {}, {}};
         }
         const auto [name, vorname] = names(row);
         const QString birth = birthDate(row);
         row.replacements.clear(); // the names only find a participant here; nothing is written
-        return {nameKey(name, vorname, birth),
-                QStringLiteral("„%1, %2“ (%3)").arg(name, vorname, birth.mid(6, 4))};
+        const Person person = Person::of(name, vorname, birth, givenGender(row));
+        return {nameKey(person), nameLabel(name, vorname, birth), person, QStringLiteral("%1, %2").arg(name, vorname)};
+    }
+
+    static QString nameLabel(const QString& name, const QString& vorname, const QString& birth) {
+        return QStringLiteral("„%1, %2“ (%3)").arg(name, vorname, birth.mid(6, 4));
+    }
+
+    // The gender of a row, or nothing when it names none.
+    static QString givenGender(const Row& row) {
+        const ImportValue gender = importGender(row.value(ImportField::Geschlecht));
+        return gender.ok() ? gender.text : QString();
+    }
+
+    // The participants alike a row's runner; a row without a gender is compared with both.
+    std::vector<PersonIndex::Alike> alikeRows(const Person& person) const {
+        if (!person.gender.isEmpty()) return m_people->alike(person);
+        std::vector<PersonIndex::Alike> found;
+        for (const QString& gender : {QStringLiteral("weiblich"), QStringLiteral("männlich")}) {
+            Person gendered = person;
+            gendered.gender = gender;
+            for (const PersonIndex::Alike& alike : m_people->alike(gendered))
+                if (std::none_of(found.begin(), found.end(), [&](const auto& f) { return f.row == alike.row; }))
+                    found.push_back(alike);
+        }
+        return found;
+    }
+
+    // The participants a row names by name: those that are the same person; else a similar one
+    // when the row is confirmed or similar rows are taken as the same, none when they become new
+    // participants. A similar row left open stops its check. `spelling`: a same person spelled
+    // otherwise is listed.
+    QList<int> holdersByName(const Row& row, const Person& person, const QString& spelled, const QString& label,
+                             bool spelling) {
+        const std::vector<PersonIndex::Alike> alike = alikeRows(person);
+        QList<int> same;
+        std::vector<PersonIndex::Alike> similar;
+        for (const PersonIndex::Alike& a : alike) {
+            if (a.likeness.isSame())
+                same.append(a.row);
+            else
+                similar.push_back(a);
+        }
+        if (!same.isEmpty()) {
+            if (spelling && same.size() == 1 && spelled != personName(m_cup.teil, same.front()))
+                m_plan.otherSpellings.push_back({row.line, spelled, who(same.front())});
+            return same;
+        }
+        if (similar.empty()) return {};
+        const PersonIndex::Alike& candidate = nearest(similar);
+        const SimilarRows taken = m_options.sameLines.count(row.line) > 0 ? SimilarRows::Same : m_options.similar;
+        m_plan.similar.push_back({row.line, label, who(candidate.row),
+                                  likenessText(candidate.likeness, person, m_people->person(candidate.row)), taken});
+        if (taken == SimilarRows::Open) throw RowOpen{};
+        return taken == SimilarRows::Same ? QList<int>{candidate.row} : QList<int>{};
     }
 
     void setResult(int line, int row, const QString& result) {
@@ -277,12 +349,19 @@ private:
         const QString birth = birthDate(row);
         if (row.value(ImportField::Geschlecht).isEmpty()) refuse(QStringLiteral("Geschlecht fehlt"));
         const QString gender = taken(importGender(row.value(ImportField::Geschlecht)));
-        if (row.value(ImportField::Verein).isEmpty()) refuse(QStringLiteral("Verein fehlt"));
-        const QString club = text(row, row.value(ImportField::Verein), ImportField::Verein);
-        const QString key = nameKey(name, vorname, birth);
+        const QString& namedClub = row.value(ImportField::Verein);
+        if (namedClub.isEmpty() && m_options.defaultClub.trimmed().isEmpty()) refuse(QStringLiteral("Verein fehlt"));
+        const QString club = text(row, namedClub.isEmpty() ? m_options.defaultClub.trimmed() : namedClub,
+                                  ImportField::Verein);
+        const Person person = Person::of(name, vorname, birth, gender);
+        const QString key = nameKey(person);
         if (m_byName) {
-            if (m_cupNames.contains(key))
-                refuse(QStringLiteral("„%1, %2“ (%3) ist schon im Cup").arg(name, vorname, birth.mid(6, 4)));
+            // With results the row's match was looked for before.
+            if (m_options.race == 0) {
+                if (const QList<int> holders = holdersByName(row, person, {}, nameLabel(name, vorname, birth), false);
+                    !holders.isEmpty())
+                    refuse(QStringLiteral("„%1, %2“ (%3) ist schon im Cup").arg(name, vorname, birth.mid(6, 4)));
+            }
             if (const auto seen = m_newNames.constFind(key); seen != m_newNames.constEnd())
                 refuse(QStringLiteral("„%1, %2“ (%3) kommt in der Datei schon in Zeile %4 vor")
                            .arg(name, vorname, birth.mid(6, 4), QString::number(*seen)));
@@ -340,6 +419,7 @@ private:
         std::erase_if(m_plan.newParticipants, isWithdrawn);
         std::erase_if(m_plan.proposedGroups, isWithdrawn);
         std::erase_if(m_plan.replacements, isWithdrawn);
+        std::erase_if(m_plan.similar, isWithdrawn);
     }
 
     const TCupContent& m_cup;
@@ -349,7 +429,7 @@ private:
     bool m_byName = false;
     ImportPlan m_plan;
     QHash<int, QList<int>> m_cupStartNumbers; // start number -> the rows that hold it
-    QHash<QString, QList<int>> m_cupNames;    // name key -> the rows that hold it
+    std::optional<PersonIndex> m_people;      // the participants, when rows find them by name
     QHash<QString, int> m_fileKeys;        // key of a row that set a result -> its line
     QHash<QString, int> m_newStartNumbers; // start number of a new participant -> its line
     QHash<QString, int> m_newNames;        // name key of a new participant -> its line
@@ -363,6 +443,10 @@ int ImportPlan::resultsSet() const {
     const auto withResult = std::count_if(newParticipants.begin(), newParticipants.end(),
                                           [](const ImportParticipant& p) { return !p.result.isEmpty(); });
     return static_cast<int>(results.size() + static_cast<size_t>(withResult));
+}
+
+bool ImportPlan::hasOpenSimilar() const {
+    return std::any_of(similar.begin(), similar.end(), [](const ImportSimilar& s) { return s.taken == SimilarRows::Open; });
 }
 
 int ImportPlan::resultsOverwritten() const {

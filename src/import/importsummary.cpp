@@ -40,6 +40,21 @@ QStringList importSummary(const ImportPlan& plan, bool replacementsApplied) {
         if (plan.unchangedResults > 0)
             lines << QStringLiteral("Ergebnisse schon so im Cup: %1").arg(plan.unchangedResults);
     }
+    if (!plan.otherSpellings.empty()) {
+        lines << QStringLiteral("Gleiche Teilnehmer in anderer Schreibweise: %1").arg(plan.otherSpellings.size());
+        listItems(lines, plan.otherSpellings, [](const ImportSpelling& s) {
+            return lineItem(s.line, QStringLiteral("„%1“ ist %2").arg(s.row, s.participant));
+        });
+    }
+    if (!plan.similar.empty()) {
+        lines << QStringLiteral("Ähnliche Teilnehmer: %1").arg(plan.similar.size());
+        listItems(lines, plan.similar, [](const ImportSimilar& s) {
+            const QString taken = s.taken == SimilarRows::Same  ? QStringLiteral("als derselbe Teilnehmer übernommen")
+                                  : s.taken == SimilarRows::New ? QStringLiteral("als neuer Teilnehmer")
+                                                                : QStringLiteral("offen");
+            return lineItem(s.line, QStringLiteral("%1 ähnelt %2 (%3): %4").arg(s.row, s.candidate, s.reason, taken));
+        });
+    }
     lines << QStringLiteral("Abgelehnte Zeilen: %1").arg(plan.refused.size());
     const auto noteLine = [](const ImportNote& note) { return lineItem(note.line, note.text); };
     listItems(lines, plan.refused, noteLine);

@@ -84,6 +84,23 @@ private Q_SLOTS:
                "Ergebnisse, die ein anderes überschreiben: 0\nAbgelehnte Zeilen: 1\n"
                "  Zeile 2: Startnummer 007 gibt es im Cup nicht\nVorgeschlagene Altersgruppen: 0\n"
             << "rzv: Aus der Datei %1 kann nichts importiert werden.\n" << QStringList{};
+        QTest::newRow("a similar row stops the import")
+            << QByteArray("Name;Vorname;Jg;m/w;Verein\nAdlar;Ute;1984;w;\n") << QStringList{"--match", "name"} << 1
+            << "Neue Teilnehmer: 0\nÄhnliche Teilnehmer: 1\n"
+               "  Zeile 2: „Adlar, Ute“ (1984) ähnelt Adler, Ute (001) (ähnlicher Name (1 Buchstabe anders), "
+               "gleicher Jahrgang und Geschlecht): offen\n"
+               "Abgelehnte Zeilen: 0\nVorgeschlagene Altersgruppen: 0\n"
+            << "rzv: Zeilen der Datei sind Teilnehmern des Cups nur ähnlich (siehe „Ähnliche Teilnehmer“); nichts "
+               "wurde gespeichert. --similar gleich nimmt sie als diese Teilnehmer, --similar neu als neue Teilnehmer.\n"
+            << QStringList{};
+        QTest::newRow("a similar row as a new participant, the default club")
+            << QByteArray("Name;Vorname;Jg;m/w;Verein\nAdlar;Ute;1984;w;\n")
+            << QStringList{"--match", "name", "--similar", "neu"} << 0
+            << "Neue Teilnehmer: 1\n  Startnummern vergeben: 002 bis 002\nÄhnliche Teilnehmer: 1\n"
+               "  Zeile 2: „Adlar, Ute“ (1984) ähnelt Adler, Ute (001) (ähnlicher Name (1 Buchstabe anders), "
+               "gleicher Jahrgang und Geschlecht): als neuer Teilnehmer\n"
+               "Abgelehnte Zeilen: 0\nVorgeschlagene Altersgruppen: 1\n  Zeile 2: Adlar, Ute: F40\n"
+            << "" << QStringList{"Adlar|Ute|01.01.1984|weiblich|vereinslos|F40|002|||", "Adler|Ute|12.03.1984|weiblich|TV Nord|F30|001||0:40'00,0\"|"};
         QTest::newRow("not a text file")
             << QByteArray("\x89PNG\r\n\x1A\n\0\0", 10) << QStringList{} << 1 << ""
             << "rzv: Die Datei ist keine Textdatei (sie enthält Steuerzeichen).\n" << QStringList{};

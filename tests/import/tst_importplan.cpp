@@ -38,6 +38,9 @@ ImportOptions optionsOf(const QString& text) {
         if (word.startsWith(u"race=")) options.race = value.toInt();
         if (word.startsWith(u"match=")) options.matchByName = value == u"name";
         if (word.startsWith(u"cup=")) options.defaultCup = value;
+        if (word.startsWith(u"club=")) options.defaultClub = value;
+        if (word.startsWith(u"similar=")) options.similar = value == u"same" ? SimilarRows::Same : SimilarRows::New;
+        if (word.startsWith(u"sameline=")) options.sameLines.insert(value.toInt());
     }
     return options;
 }
@@ -110,8 +113,12 @@ private Q_SLOTS:
                            "Ergebnisse gesetzt in Lauf 2: 2",
                            "Ergebnisse, die ein anderes überschreiben: 1",
                            "  Zeile 2: Zorn, Max (002): 5000m → o.L.",
-                           "Abgelehnte Zeilen: 3",
-                           "  Zeile 4: Geschlecht fehlt",
+                           "Gleiche Teilnehmer in anderer Schreibweise: 1",
+                           "  Zeile 3: „adler, Ute“ ist Adler, Ute (001)",
+                           "Ähnliche Teilnehmer: 1",
+                           "  Zeile 4: „Adler, Ute“ (1985) ähnelt Adler, Ute (001) (gleicher Name, Jahrgang 1985 "
+                           "und 1984): offen",
+                           "Abgelehnte Zeilen: 2",
                            "  Zeile 5: „Zorn, Max“ (1980) kommt in der Datei schon in Zeile 2 vor",
                            "  Zeile 6: „Zorn, Max“ (1980) kommt in der Datei schon in Zeile 2 vor",
                            "Vorgeschlagene Altersgruppen: 0"};
@@ -145,8 +152,8 @@ private Q_SLOTS:
                           "15;Nel;Eva;1991;w;TV\xC2\x85Nord;;A-Cup\n"
                           "16;Mu\xCC\x88ller;Le\xCC\x8Ana;1991;w;X;;A-Cup\n")
             << ""
-            << QStringList{"Neue Teilnehmer: 2",
-                           "Abgelehnte Zeilen: 13",
+            << QStringList{"Neue Teilnehmer: 3",
+                           "Abgelehnte Zeilen: 12",
                            "  Zeile 2: Startnummer 001 ist schon vergeben (Adler, Ute)",
                            "  Zeile 3: Verein „Klub|Nord“ enthält das Zeichen „|“, das die Cup-Datei "
                            "nicht speichern kann",
@@ -156,7 +163,6 @@ private Q_SLOTS:
                            "  Zeile 8: „xxxxxxxxxxxxxxxxxxxxxxxxxxxxxx…“ ist länger als 100 Zeichen",
                            "  Zeile 9: Vorname „李“ enthält ein Zeichen, das die Cup-Datei nicht "
                            "speichern kann",
-                           "  Zeile 10: Verein fehlt",
                            "  Zeile 11: Geburtsdatum „1850“ ungültig",
                            "  Zeile 12: Cup „Z-Cup“ gibt es im Cup nicht",
                            "  Zeile 13: Name enthält ein Steuerzeichen (Zeilenumbruch, Tabulator, "
@@ -165,8 +171,9 @@ private Q_SLOTS:
                            "Seitenvorschub o. Ä.)",
                            "  Zeile 16: Verein enthält ein Steuerzeichen (Zeilenumbruch, Tabulator, "
                            "Seitenvorschub o. Ä.)",
-                           "Vorgeschlagene Altersgruppen: 2",
+                           "Vorgeschlagene Altersgruppen: 3",
                            "  Zeile 4: Zak, Ola: F30",
+                           "  Zeile 10: Ohne, Verein: F30",
                            "  Zeile 17: Müller, Lena: F30",
                            "Zeichen, die die Cup-Datei nicht speichern kann, werden mit „Übernehmen“ "
                            "ersetzt: 3",
@@ -225,6 +232,50 @@ private Q_SLOTS:
         const ImportPlan plan = planOf(t.cup, csv, options);
         RZV_COMPARE_LINES(importSummary(plan, false), summary);
         QVERIFY(t.cup.teil == before.teil);
+    }
+
+    // One row by name against Zorn, Max (1980, männlich, 002) and Adler, Ute (12.03.1984): taken as him only when it is the
+    // same person or confirmed; a similar row otherwise stays open or becomes new, never attached
+    // silently.
+    void matchesByName_data() {
+        QTest::addColumn<QByteArray>("row");
+        QTest::addColumn<QString>("options");
+        QTest::addColumn<bool>("open");
+        QTest::addColumn<bool>("toZorn");
+        QTest::addColumn<QString>("newClub"); // of the new participant; empty: none
+        QTest::newRow("same spelling") << QByteArray("Zorn;Max;1980;m;;0:41:00") << "" << false << true << "";
+        QTest::newRow("case and umlaut written out") << QByteArray("ZORN;Max;1980;m;;0:41:00") << "" << false << true << "";
+        QTest::newRow("names swapped") << QByteArray("Max;Zorn;1980;m;;0:41:00") << "" << false << true << "";
+        QTest::newRow("one letter: open") << QByteArray("Zörn;Max;1980;m;;0:41:00") << "" << true << false << "";
+        QTest::newRow("one letter, taken as same") << QByteArray("Zörn;Max;1980;m;;0:41:00") << "similar=same" << false << true << "";
+        QTest::newRow("one letter, new") << QByteArray("Zörn;Max;1980;m;;0:41:00") << "similar=new" << false << false << "vereinslos";
+        QTest::newRow("one letter, this line confirmed") << QByteArray("Zörn;Max;1980;m;;0:41:00") << "similar=new sameline=2"
+                                                         << false << true << "";
+        QTest::newRow("one letter, no gender") << QByteArray("Zörn;Max;1980;;;0:41:00") << "" << true << false << "";
+        QTest::newRow("one letter, other gender") << QByteArray("Zörn;Max;1980;w;LG Ost;0:41:00") << "" << false << false << "LG Ost";
+        QTest::newRow("two letters") << QByteArray("Zorn;Maxim;1980;m;;0:41:00") << "" << true << false << "";
+        QTest::newRow("three letters") << QByteArray("Zorn;Maximi;1980;m;;0:41:00") << "" << false << false << "vereinslos";
+        QTest::newRow("year after") << QByteArray("Zorn;Max;1981;m;;0:41:00") << "" << true << false << "";
+        QTest::newRow("two years after") << QByteArray("Zorn;Max;1982;m;;0:41:00") << "club=LG" << false << false << "LG";
+        QTest::newRow("full date against a year alone") << QByteArray("Zorn;Max;02.01.1980;m;;0:41:00") << "" << false << true << "";
+        QTest::newRow("namesake by full dates") << QByteArray("Adler;Ute;13.03.1984;w;;0:41:00") << "" << false << false << "vereinslos";
+    }
+    void matchesByName() {
+        QFETCH(QByteArray, row);
+        QFETCH(QString, options);
+        QFETCH(bool, open);
+        QFETCH(bool, toZorn);
+        QFETCH(QString, newClub);
+        TestCup t = smallCup();
+        const QByteArray csv = "Name;Vorname;" + QByteArray(row.count('.') == 2 ? "Geburtsdatum" : "Jg") +
+                               ";m/w;Verein;Zeit\n" + row + "\n";
+        const ImportPlan plan = planOf(t.cup, csv, "race=1 match=name cup=A-Cup " + options);
+        QCOMPARE(plan.hasOpenSimilar(), open);
+        QCOMPARE(plan.results.size(), size_t(toZorn ? 1 : 0));
+        if (toZorn) QCOMPARE(plan.results.front().who, QStringLiteral("Zorn, Max (002)"));
+        QCOMPARE(plan.newParticipants.size(), size_t(newClub.isEmpty() ? 0 : 1));
+        if (!newClub.isEmpty()) QCOMPARE(plan.newParticipants.front().fixed[kVerein], newClub);
+        QVERIFY(plan.refused.empty());
     }
 
     void nothingToCheck() {
