@@ -2,6 +2,7 @@
 
 #include "cup/cupdata.h"
 #include "cup/errors.h"
+#include "dialogs/cuptextvalidator.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,6 +10,8 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -69,6 +72,14 @@ Timport::Timport(const TCupData& cupData, CsvTable table, const QString& fileNam
     cup->addItem(QString());
     for (int row = 1; row < m_cup.cv.rowCount(); ++row) cup->addItem(m_cup.cv.cell(0, row));
     cup->setEnabled(m_cup.hasCupVariations());
+    verein = new QLineEdit(ImportOptions().defaultClub, this);
+    verein->setValidator(new CupTextValidator(verein));
+    aehnlicheText = new QLabel(QStringLiteral("Ähnliche Teilnehmer: angehakt ist es derselbe Läufer, sonst "
+                                              "wird er ein neuer Teilnehmer."),
+                               this);
+    aehnliche = new QListWidget(this);
+    aehnlicheText->setVisible(false);
+    aehnliche->setVisible(false);
 
     pruefen = new QPushButton(QStringLiteral("&Prüfen"), this);
     uebernehmen = new QPushButton(QStringLiteral("Ü&bernehmen"), this);
@@ -88,6 +99,8 @@ Timport::Timport(const TCupData& cupData, CsvTable table, const QString& fileNam
     });
     for (QComboBox* choice : {ziel, abgleich, cup})
         connect(choice, &QComboBox::currentIndexChanged, this, &Timport::choicesChanged);
+    connect(verein, &QLineEdit::textChanged, this, &Timport::choicesChanged);
+    connect(aehnliche, &QListWidget::itemChanged, this, &Timport::similarTicked);
     connect(pruefen, &QPushButton::clicked, this, &Timport::pruefenClick);
     connect(uebernehmen, &QPushButton::clicked, this, &Timport::uebernehmenClick);
     connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
@@ -105,7 +118,10 @@ void Timport::buildLayout(const QString& fileName) {
     form->addRow(QStringLiteral("&Ziel:"), ziel);
     form->addRow(QStringLiteral("&Teilnehmer finden:"), abgleich);
     form->addRow(QStringLiteral("&Cup, wo die Datei keinen nennt:"), cup);
+    form->addRow(QStringLiteral("&Verein, wo die Datei keinen nennt:"), verein);
     layout->addLayout(form);
+    layout->addWidget(aehnlicheText);
+    layout->addWidget(aehnliche, 1);
     layout->addWidget(zusammenfassung, 2);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -154,6 +170,9 @@ ImportOptions Timport::options() const {
     options.race = ziel->currentIndex();
     options.matchByName = abgleich->currentIndex() == 1;
     options.defaultCup = cup->currentText();
+    options.defaultClub = verein->text();
+    options.similar = SimilarRows::New;
+    options.sameLines = m_sameLines;
     return options;
 }
 
@@ -173,10 +192,38 @@ void Timport::pruefenClick() {
         zusammenfassung->setPlainText(error.message());
         return;
     }
+    showSimilar();
     QStringList lines = importSummary(*m_plan, false);
     if (m_plan->changesNothing()) lines.prepend(QStringLiteral("Aus dieser Datei kann nichts importiert werden."));
     zusammenfassung->setPlainText(lines.join(u'\n'));
     uebernehmen->setEnabled(!m_plan->changesNothing());
+}
+
+// The similar rows of the plan, each with its tick.
+void Timport::showSimilar() {
+    const QSignalBlocker quiet(aehnliche);
+    aehnliche->clear();
+    for (const ImportSimilar& similar : m_plan->similar) {
+        auto* item = new QListWidgetItem(QStringLiteral("Zeile %1: %2 – %3 (%4)")
+                                             .arg(similar.line)
+                                             .arg(similar.row, similar.candidate, similar.reason),
+                                         aehnliche);
+        item->setData(Qt::UserRole, similar.line);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(m_sameLines.count(similar.line) > 0 ? Qt::Checked : Qt::Unchecked);
+    }
+    aehnlicheText->setVisible(aehnliche->count() > 0);
+    aehnliche->setVisible(aehnliche->count() > 0);
+}
+
+// A tick changes what the row becomes: the plan is checked again at once.
+void Timport::similarTicked(QListWidgetItem* item) {
+    const int line = item->data(Qt::UserRole).toInt();
+    if (item->checkState() == Qt::Checked)
+        m_sameLines.insert(line);
+    else
+        m_sameLines.erase(line);
+    pruefenClick();
 }
 
 void Timport::uebernehmenClick() {

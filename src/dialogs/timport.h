@@ -7,9 +7,14 @@
 #include <QDialog>
 #include <functional>
 #include <optional>
+#include <set>
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
 class QPlainTextEdit;
 class QPushButton;
 class QTableWidget;
@@ -19,9 +24,10 @@ namespace rzv {
 class TCupData;
 
 // The import dialog: the first rows of a file with a drop-down per column saying what it feeds,
-// the target (participants only, or results into a race), how rows find their participant, and
-// the cup variation of new participants whose row names none. "Prüfen" shows what the import
-// will do without changing anything; "Übernehmen" hands the checked plan over to be applied;
+// the target (participants only, or results into a race), how rows find their participant, the
+// cup variation and the club of new participants whose row names none. "Prüfen" shows what the
+// import will do without changing anything, and lists the rows only similar to a participant:
+// a ticked one is taken as that participant, an unticked one becomes a new participant; "Übernehmen" hands the checked plan over to be applied;
 // "Abbrechen" changes nothing. Changing a choice after "Prüfen" asks for a new check.
 class Timport : public QDialog {
     Q_OBJECT
@@ -44,6 +50,9 @@ public:
     QComboBox* ziel;
     QComboBox* abgleich;
     QComboBox* cup;
+    QLineEdit* verein;
+    QLabel* aehnlicheText;
+    QListWidget* aehnliche;
     QPushButton* pruefen;
     QPushButton* uebernehmen;
     QPushButton* abbrechen;
@@ -53,12 +62,15 @@ private:
     void buildLayout(const QString& fileName);
     void fillPreview();
     void choicesChanged();
+    void showSimilar();
+    void similarTicked(QListWidgetItem* item);
 
     const TCupData& m_cup;
     CsvTable m_table;
     int m_columns;
     Apply m_apply;
     std::optional<ImportPlan> m_plan;
+    std::set<int> m_sameLines; // similar rows ticked as the same person
 };
 
 } // namespace rzv

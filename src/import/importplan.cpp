@@ -164,7 +164,11 @@ private:
         const QString result = resultOf(row);
         if (!holders.isEmpty()) {
             if (result.isEmpty()) refuse(QStringLiteral("Kein Ergebnis"));
+            // Two spellings in the file may find one participant.
+            if (const auto seen = m_resultLines.constFind(holders.front()); seen != m_resultLines.constEnd())
+                refuse(QStringLiteral("%1 hat schon das Ergebnis aus Zeile %2").arg(who(holders.front())).arg(*seen));
             setResult(row.line, holders.front(), result);
+            m_resultLines.insert(holders.front(), row.line);
         } else if (row.value(ImportField::Name).isEmpty() && row.value(ImportField::NameVorname).isEmpty()) {
             refuse(QStringLiteral("%1 gibt es im Cup nicht").arg(label));
         } else {
@@ -431,6 +435,7 @@ private:
     QHash<int, QList<int>> m_cupStartNumbers; // start number -> the rows that hold it
     std::optional<PersonIndex> m_people;      // the participants, when rows find them by name
     QHash<QString, int> m_fileKeys;        // key of a row that set a result -> its line
+    QHash<int, int> m_resultLines;         // participant row given a result -> the line
     QHash<QString, int> m_newStartNumbers; // start number of a new participant -> its line
     QHash<QString, int> m_newNames;        // name key of a new participant -> its line
     int m_largestStartNumber = 0; // of the cup and the new participants

@@ -11,6 +11,8 @@
 #include "testcup.h"
 
 #include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -121,6 +123,34 @@ private Q_SLOTS:
         QTRY_VERIFY(dialog.isNull());
         QVERIFY(w.cup.teil == before.teil);
         QVERIFY(!w.cup.changed());
+    }
+
+    // A row only similar to a participant becomes a new participant unless it is ticked; ticked,
+    // its result goes to that participant.
+    void similarRowsAreTicked() {
+        test::ScriptedPrompt prompt;
+        Tw w(&prompt);
+        w.cup.replaceContent(test::smallCup(1, 2), {});
+        prompt.answerFile(writeFile(m_dir, "liste.csv", "Name;Vorname;Jg;m/w;Zeit\nLaeufer01;Vorname1;1990;m;0:21:00\n"));
+        w.mainMenu->importieren->trigger();
+        QPointer<Timport> dialog = w.findChild<Timport*>();
+        QVERIFY(dialog);
+        dialog->ziel->setCurrentIndex(1);
+        dialog->cup->setCurrentText(QStringLiteral("B-Cup"));
+        QCOMPARE(dialog->verein->text(), QStringLiteral("vereinslos"));
+        QTest::mouseClick(dialog->pruefen, Qt::LeftButton);
+        QCOMPARE(dialog->aehnliche->count(), 1);
+        QCOMPARE(dialog->aehnliche->item(0)->checkState(), Qt::Unchecked);
+        QVERIFY(dialog->zusammenfassung->toPlainText().startsWith("Neue Teilnehmer: 1\n"));
+        QVERIFY(dialog->zusammenfassung->toPlainText().contains("ähnelt Läufer001, Vorname1 (001)"));
+
+        dialog->aehnliche->item(0)->setCheckState(Qt::Checked);
+        QVERIFY(dialog->zusammenfassung->toPlainText().startsWith("Neue Teilnehmer: 0\nErgebnisse gesetzt in Lauf 1: 1\n"));
+        QCOMPARE(dialog->aehnliche->item(0)->checkState(), Qt::Checked);
+        QTest::mouseClick(dialog->uebernehmen, Qt::LeftButton);
+        QCOMPARE(w.cup.participantCount(), 2);
+        QCOMPARE(w.cup.teil.cell(resultColumn(1), w.cup.teil.rowCount() - 1), "0:21'00,0\"");
+        QCOMPARE(w.cup.history().count(), 1);
     }
 
     void fileProblems() {

@@ -123,6 +123,15 @@ private Q_SLOTS:
                            "  Zeile 6: „Zorn, Max“ (1980) kommt in der Datei schon in Zeile 2 vor",
                            "Vorgeschlagene Altersgruppen: 0"};
 
+        QTest::newRow("two spellings of one runner")
+            << QByteArray("Name;Vorname;Jg;m/w;Zeit\nZörn;Max;1980;m;0:41:00\nZorn;Max;1980;m;0:42:00\n")
+            << "race=1 match=name similar=same"
+            << QStringList{"Neue Teilnehmer: 0", "Ergebnisse gesetzt in Lauf 1: 1",
+                           "Ergebnisse, die ein anderes überschreiben: 0", "Ähnliche Teilnehmer: 1",
+                           "  Zeile 2: „Zörn, Max“ (1980) ähnelt Zorn, Max (002) (ähnlicher Name (1 Buchstabe "
+                           "anders), gleicher Jahrgang und Geschlecht): als derselbe Teilnehmer übernommen",
+                           "Abgelehnte Zeilen: 1", "  Zeile 3: Zorn, Max (002) hat schon das Ergebnis aus Zeile 2",
+                           "Vorgeschlagene Altersgruppen: 0"};
         QTest::newRow("a time in a distance race, results already so")
             << QByteArray("Bib,Time\n1,0:40:00\n2,5000\n")
             << "race=2"
