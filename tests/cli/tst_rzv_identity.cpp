@@ -2,21 +2,13 @@
 #include "cup/cupfile.h"
 #include "rzvprocess.h"
 #include "testcup.h"
+#include "testfiles.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace rzv;
 using rzv::test::runRzv;
-
-namespace {
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
 
 class TestRzvIdentity : public QObject {
     Q_OBJECT
@@ -93,17 +85,17 @@ private Q_SLOTS:
         QFETCH(QStringList, savedParticipants);
         const QString target = m_dir.filePath("ziel.rz3");
         QFile::remove(target);
-        const QByteArray before = contents(m_cup);
+        const QByteArray before = test::readBytes(m_cup);
         args.replaceInStrings(QRegularExpression("^CUP$"), m_cup);
         args.replaceInStrings(QRegularExpression("^ZIEL$"), target);
         const test::RzvRun run = runRzv(args);
         QCOMPARE(run.err, err);
         QCOMPARE(run.out, out);
         QCOMPARE(run.exitCode, exitCode);
-        QCOMPARE(contents(m_cup), before);
+        QCOMPARE(test::readBytes(m_cup), before);
         QCOMPARE(QFile::exists(target), !savedParticipants.isEmpty());
         // The changed participant's line; the others stay as they were.
-        const QStringList saved = QString::fromLatin1(contents(target)).split(QStringLiteral("\r\n"));
+        const QStringList saved = QString::fromLatin1(test::readBytes(target)).split(QStringLiteral("\r\n"));
         for (const QString& line : savedParticipants)
             QVERIFY2(saved.contains(QString::fromLatin1(line.toLatin1())), qPrintable(line));
         if (args[0] == u"merge" && exitCode == 0) QCOMPARE(saved.size(), QString::fromLatin1(before).split(QStringLiteral("\r\n")).size() - 1);

@@ -13,4 +13,10 @@ inline void writeBytes(const QString& path, const QByteArray& bytes) {
     QCOMPARE(file.write(bytes), qint64(bytes.size()));
 }
 
+// The bytes of a file; empty when there is none.
+inline QByteArray readBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 } // namespace rzv::test
