@@ -21,15 +21,52 @@ std::unique_ptr<QLockFile> lockFile(const QString& path) {
     return lock;
 }
 
-QString restoreQuestion(const RecoveryCopy& copy) {
+// File names come from the copies' INI files, which anything may have written: a name longer
+// than a line loses its middle, never a character in halves.
+QString shortened(const QString& name) {
+    constexpr qsizetype kMaxLength = 80;
+    if (name.size() <= kMaxLength) return name;
+    qsizetype head = (kMaxLength - 1) / 2;
+    qsizetype tail = kMaxLength - 1 - head;
+    if (name.at(head - 1).isHighSurrogate()) --head;
+    if (name.at(name.size() - tail).isLowSurrogate()) --tail;
+    return name.left(head) + QStringLiteral("…") + name.right(tail);
+}
+
+QString describe(const RecoveryCopy& copy) {
     // A cup never saved is named as the status bar names it.
-    const QString file = copy.cupFileName.isEmpty() ? QStringLiteral("unbekannt")
-                                                    : QDir::toNativeSeparators(copy.cupFileName);
-    return QStringLiteral("Der Rundenzeitverwalter wurde nicht ordnungsgemäß beendet.\n"
-                          "Wollen Sie die ungesicherten Änderungen an „%1“ vom %2 um %3 Uhr "
-                          "wiederherstellen?")
+    const QString file = copy.cupFileName.isEmpty()
+                             ? QStringLiteral("unbekannt")
+                             : shortened(QDir::toNativeSeparators(copy.cupFileName));
+    return QStringLiteral("„%1“ vom %2 um %3 Uhr")
         .arg(file, copy.written.toString(QStringLiteral("dd.MM.yyyy")),
              copy.written.toString(QStringLiteral("HH:mm:ss")));
+}
+
+// One question for all copies, the newest first: that one is restored, the others wait for the
+// next start.
+QString restoreQuestion(const std::vector<RecoveryCopy>& copies) {
+    constexpr size_t kMaxListed = 10;
+    const QString crashed =
+        QStringLiteral("Der Rundenzeitverwalter wurde nicht ordnungsgemäß beendet.\n");
+    if (copies.size() == 1)
+        return crashed +
+               QStringLiteral("Wollen Sie die ungesicherten Änderungen an %1 wiederherstellen?")
+                   .arg(describe(copies.front()));
+    QString text = crashed + QStringLiteral("Es gibt ungesicherte Änderungen an\n");
+    for (size_t i = 0; i < copies.size() && i < kMaxListed; ++i)
+        text += describe(copies[i]) + u'\n';
+    if (copies.size() > kMaxListed)
+        text += QStringLiteral("… und %1 weitere\n").arg(copies.size() - kMaxListed);
+    return text + QStringLiteral("Wollen Sie die neuesten davon wiederherstellen? Die anderen "
+                                 "werden beim nächsten Start wieder angeboten.");
+}
+
+QString deleteQuestion(size_t count) {
+    return (count == 1 ? QStringLiteral("Soll die Wiederherstellungskopie gelöscht werden?")
+                       : QStringLiteral("Sollen die %1 Wiederherstellungskopien gelöscht werden?")
+                             .arg(count)) +
+           QStringLiteral("\nSonst wird beim nächsten Start wieder gefragt.");
 }
 
 } // namespace
@@ -118,43 +155,51 @@ void Recovery::writeFailed(const QString& message) {
 }
 
 bool Recovery::offerAtStart() {
-    for (const RecoveryCopy& copy : m_folder.copies()) {
+    std::vector<RecoveryCopy> copies;
+    std::vector<std::unique_ptr<QLockFile>> locks;
+    for (RecoveryCopy& copy : m_folder.copies()) {
         if (copy.id == m_id) continue;
         std::unique_ptr<QLockFile> lock = lockFile(m_folder.lockPath(copy.id));
         // A running program keeps its copy.
         if (!lock->tryLock(0)) continue;
-        if (offer(copy)) {
+        copies.push_back(std::move(copy));
+        locks.push_back(std::move(lock));
+    }
+    // A copy that does not load stays where it is; the others are offered again.
+    while (!copies.empty()) {
+        if (!m_prompt.ask(restoreQuestion(copies))) {
+            if (m_prompt.ask(deleteQuestion(copies.size())))
+                for (const RecoveryCopy& copy : copies) m_folder.remove(copy.id);
+            return false;
+        }
+        if (restore(copies.front())) {
             // The restored changes stay in their copy until they are saved or given up.
-            m_id = copy.id;
-            m_lock = std::move(lock);
+            m_id = copies.front().id;
+            m_lock = std::move(locks.front());
             m_copyMayExist = true;
             m_timer.stop();
             return true;
         }
+        copies.erase(copies.begin());
+        locks.erase(locks.begin());
     }
     return false;
 }
 
-bool Recovery::offer(const RecoveryCopy& copy) {
-    if (m_prompt.ask(restoreQuestion(copy))) {
-        try {
-            QStringList notices;
-            m_cup.replaceContent(m_folder.read(copy.id, &notices), copy.cupFileName);
-            m_cup.edit(1);
-            for (const QString& notice : notices) m_prompt.notice(notice);
-            return true;
-        } catch (const RzvError& error) {
-            m_prompt.error(QStringLiteral("Die Wiederherstellungskopie „%1“ lässt sich nicht "
-                                          "laden:\n%2\nSie bleibt erhalten.")
-                               .arg(QDir::toNativeSeparators(m_folder.copyPath(copy.id)),
-                                    error.message()));
-            return false;
-        }
+bool Recovery::restore(const RecoveryCopy& copy) {
+    try {
+        QStringList notices;
+        m_cup.replaceContent(m_folder.read(copy.id, &notices), copy.cupFileName);
+        m_cup.edit(1);
+        for (const QString& notice : notices) m_prompt.notice(notice);
+        return true;
+    } catch (const RzvError& error) {
+        m_prompt.error(QStringLiteral("Die Wiederherstellungskopie „%1“ lässt sich nicht "
+                                      "laden:\n%2\nSie bleibt erhalten.")
+                           .arg(QDir::toNativeSeparators(m_folder.copyPath(copy.id)),
+                                error.message()));
+        return false;
     }
-    if (m_prompt.ask(QStringLiteral("Soll die Wiederherstellungskopie gelöscht werden?\n"
-                                    "Sonst wird beim nächsten Start wieder gefragt.")))
-        m_folder.remove(copy.id);
-    return false;
 }
 
 } // namespace rzv

@@ -36,8 +36,8 @@ public:
     // The folder of the copies in the user's data folder.
     static QString defaultFolder();
 
-    // Offers the copies no running program keeps, the newest first, until one is restored.
-    // True when one was restored: the cup then holds it, named as its file, marked changed.
+    // Offers the copies no running program keeps in one question; "&Ja" restores the newest,
+    // "&Nein" asks whether to delete them all. True when one was restored: the cup then holds it, named as its file, marked changed.
     bool offerAtStart();
 
     // Waits until the copy asked for so far is written or removed.
@@ -48,7 +48,7 @@ private:
     void writeCopy();
     void lockOwnCopy();
     void removeCopy();
-    bool offer(const RecoveryCopy& copy);
+    bool restore(const RecoveryCopy& copy);
     void writeFailed(const QString& message);
 
     TCupData& m_cup;

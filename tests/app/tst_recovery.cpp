@@ -253,6 +253,125 @@ private Q_SLOTS:
         }
     }
 
+    void leftoverCopiesGiveOneQuestion_data() {
+        QTest::addColumn<QStringList>("cupFiles"); // newest first, a minute apart
+        QTest::addColumn<QString>("asked");
+        QTest::addColumn<QString>("deleteAsked");
+        const QString one = QStringLiteral(
+            "Der Rundenzeitverwalter wurde nicht ordnungsgemäß beendet.\nWollen Sie die "
+            "ungesicherten Änderungen an „%1“ vom 12.05.2026 um 21:40:00 Uhr wiederherstellen?");
+        const QString several = QStringLiteral(
+            "Der Rundenzeitverwalter wurde nicht ordnungsgemäß beendet.\nEs gibt ungesicherte "
+            "Änderungen an\n%1Wollen Sie die neuesten davon wiederherstellen? Die anderen werden "
+            "beim nächsten Start wieder angeboten.");
+        const QString deleteOne = QStringLiteral(
+            "Soll die Wiederherstellungskopie gelöscht werden?\nSonst wird beim nächsten Start "
+            "wieder gefragt.");
+        const QString deleteSeveral = QStringLiteral(
+            "Sollen die %1 Wiederherstellungskopien gelöscht werden?\nSonst wird beim nächsten "
+            "Start wieder gefragt.");
+        const QString a63 = QString(63, u'a');
+
+        QTest::newRow("1 copy, 80 characters")
+            << QStringList{QStringLiteral("/daten/") + a63 + QStringLiteral("/abend.rz3")}
+            << one.arg(QStringLiteral("/daten/") + a63 + QStringLiteral("/abend.rz3"))
+            << deleteOne;
+        QTest::newRow("81 characters")
+            << QStringList{QStringLiteral("/daten/a") + a63 + QStringLiteral("/abend.rz3")}
+            << one.arg(QStringLiteral("/daten/") + QString(32, u'a') + QStringLiteral("…") +
+                       QString(30, u'a') + QStringLiteral("/abend.rz3"))
+            << deleteOne;
+        QTest::newRow("a character on each cut")
+            << QStringList{QStringLiteral("/daten/") + QString(31, u'a') + QStringLiteral("😀") +
+                           QString(20, u'b') + QStringLiteral("😀") + QString(39, u'c')}
+            << one.arg(QStringLiteral("/daten/") + QString(31, u'a') + QStringLiteral("…") +
+                       QString(39, u'c'))
+            << deleteOne;
+        QTest::newRow("2 copies")
+            << QStringList{QStringLiteral("/daten/abend.rz3"), QString()}
+            << several.arg(QStringLiteral("„/daten/abend.rz3“ vom 12.05.2026 um 21:40:00 Uhr\n"
+                                          "„unbekannt“ vom 12.05.2026 um 21:39:00 Uhr\n"))
+            << deleteSeveral.arg(2);
+        QStringList eleven;
+        QString listed;
+        for (int i = 0; i < 11; ++i) {
+            eleven << QStringLiteral("/daten/lauf-%1.rz3").arg(i);
+            if (i < 10)
+                listed += QStringLiteral("„/daten/lauf-%1.rz3“ vom 12.05.2026 um 21:%2:00 Uhr\n")
+                              .arg(i)
+                              .arg(40 - i);
+        }
+        QTest::newRow("11 copies") << eleven << several.arg(listed + QStringLiteral("… und 1 weitere\n"))
+                                   << deleteSeveral.arg(11);
+    }
+
+    // However many programs were killed, the next start asks once, and once more to delete.
+    void leftoverCopiesGiveOneQuestion() {
+        QFETCH(const QStringList, cupFiles);
+        QFETCH(const QString, asked);
+        QFETCH(const QString, deleteAsked);
+        const RecoveryFolder folder(m_dir.filePath(QString::fromUtf8(QTest::currentDataTag())));
+        for (int i = 0; i < cupFiles.size(); ++i)
+            folder.write({QStringLiteral("copy%1").arg(i), cupFiles[i],
+                          QDateTime(QDate(2026, 5, 12), QTime(21, 40 - i))},
+                         cupFileBytes(test::smallCup(1, 1)));
+
+        test::ScriptedPrompt prompt;
+        Tw w(&prompt);
+        Recovery recovery(w.cup, prompt, folder.path(), kShortDelay);
+        prompt.answerAsk(false);
+        prompt.answerAsk(true);
+        QVERIFY(!recovery.offerAtStart());
+        QCOMPARE(prompt.shown, (QStringList{QStringLiteral("ask: ") + asked,
+                                            QStringLiteral("ask: ") + deleteAsked}));
+        QVERIFY(folder.copies().empty());
+    }
+
+    // "&Ja" restores the newest copy that loads; a broken one is reported and the rest offered
+    // again, and the copies not restored wait for the next start.
+    void theNewestCopyThatLoadsIsRestored() {
+        const RecoveryFolder folder(m_dir.filePath(QStringLiteral("several")));
+        const QDate day(2026, 5, 12);
+        folder.write({QStringLiteral("broken"), QStringLiteral("/daten/kaputt.rz3"),
+                      QDateTime(day, QTime(22, 0))},
+                     "x|y|0|1|1|zwei|0|\r\n");
+        TCupContent changed = test::smallCup(1, 2);
+        changed.name = QStringLiteral("Abendlauf geändert");
+        folder.write({QStringLiteral("middle"), QStringLiteral("/daten/abend.rz3"),
+                      QDateTime(day, QTime(21, 0))},
+                     cupFileBytes(changed));
+        folder.write({QStringLiteral("oldest"), QString(), QDateTime(day, QTime(20, 0))},
+                     cupFileBytes(test::smallCup(1, 1)));
+
+        test::ScriptedPrompt prompt;
+        Tw w(&prompt);
+        Recovery recovery(w.cup, prompt, folder.path(), kShortDelay);
+        prompt.answerAsk(true);
+        prompt.answerAsk(true);
+        QVERIFY(recovery.offerAtStart());
+        QCOMPARE(prompt.shown.size(), 3);
+        QVERIFY(prompt.shown[0].contains(QStringLiteral("„/daten/kaputt.rz3“")));
+        QVERIFY(prompt.shown[1].startsWith(QStringLiteral("error: ")));
+        QVERIFY(prompt.shown[2].contains(QStringLiteral("„/daten/abend.rz3“ vom 12.05.2026 um "
+                                                        "21:00:00 Uhr\n„unbekannt“")));
+        QCOMPARE(w.cup.name, changed.name);
+        QCOMPARE(w.cup.fileName, QStringLiteral("/daten/abend.rz3"));
+        QCOMPARE(folder.copies().size(), size_t(3));
+
+        // The next program offers the two copies this one does not keep.
+        test::ScriptedPrompt otherPrompt;
+        Tw other(&otherPrompt);
+        Recovery otherRecovery(other.cup, otherPrompt, folder.path(), kShortDelay);
+        otherPrompt.answerAsk(false);
+        otherPrompt.answerAsk(false);
+        QVERIFY(!otherRecovery.offerAtStart());
+        QVERIFY(otherPrompt.shown[0].contains(QStringLiteral("„/daten/kaputt.rz3“")));
+        QVERIFY(!otherPrompt.shown[0].contains(QStringLiteral("abend")));
+        QCOMPARE(otherPrompt.shown[1], QStringLiteral("ask: Sollen die 2 Wiederherstellungskopien "
+                                                      "gelöscht werden?\nSonst wird beim nächsten "
+                                                      "Start wieder gefragt."));
+    }
+
     void aCopyThatDoesNotLoadIsReportedAndKept() {
         const RecoveryFolder folder(m_dir.filePath(QStringLiteral("broken")));
         folder.write({QStringLiteral("broken"), QString(), QDateTime(QDate(2026, 5, 1), QTime(8, 0))},
