@@ -9,6 +9,7 @@ packages=(
   opensp w3c-sgml-lib
   poppler-utils xvfb xauth
   python3
+  file
 )
 
 missing=()
