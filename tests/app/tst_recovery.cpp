@@ -52,6 +52,17 @@ QString question(const QString& file, const QString& date, const QString& time) 
         .arg(file, date, time);
 }
 
+// A program started on the folder of recovery copies, with the answers to its questions queued.
+struct StartedProgram {
+    StartedProgram(const RecoveryFolder& folder, const QList<bool>& answers)
+        : recovery(w.cup, prompt, folder.path(), kShortDelay) {
+        for (const bool answer : answers) prompt.answerAsk(answer);
+    }
+    test::ScriptedPrompt prompt;
+    Tw w{&prompt};
+    Recovery recovery;
+};
+
 const QString kDeleteQuestion = QStringLiteral(
     "ask: Soll die Wiederherstellungskopie gelöscht werden?\nSonst wird beim nächsten Start "
     "wieder gefragt.");
@@ -316,14 +327,10 @@ private Q_SLOTS:
                           QDateTime(QDate(2026, 5, 12), QTime(21, 40 - i))},
                          cupFileBytes(test::smallCup(1, 1)));
 
-        test::ScriptedPrompt prompt;
-        Tw w(&prompt);
-        Recovery recovery(w.cup, prompt, folder.path(), kShortDelay);
-        prompt.answerAsk(false);
-        prompt.answerAsk(true);
-        QVERIFY(!recovery.offerAtStart());
-        QCOMPARE(prompt.shown, (QStringList{QStringLiteral("ask: ") + asked,
-                                            QStringLiteral("ask: ") + deleteAsked}));
+        StartedProgram program(folder, {false, true});
+        QVERIFY(!program.recovery.offerAtStart());
+        QCOMPARE(program.prompt.shown, (QStringList{QStringLiteral("ask: ") + asked,
+                                                    QStringLiteral("ask: ") + deleteAsked}));
         QVERIFY(folder.copies().empty());
     }
 
@@ -343,31 +350,24 @@ private Q_SLOTS:
         folder.write({QStringLiteral("oldest"), QString(), QDateTime(day, QTime(20, 0))},
                      cupFileBytes(test::smallCup(1, 1)));
 
-        test::ScriptedPrompt prompt;
-        Tw w(&prompt);
-        Recovery recovery(w.cup, prompt, folder.path(), kShortDelay);
-        prompt.answerAsk(true);
-        prompt.answerAsk(true);
-        QVERIFY(recovery.offerAtStart());
-        QCOMPARE(prompt.shown.size(), 3);
-        QVERIFY(prompt.shown[0].contains(QStringLiteral("„/daten/kaputt.rz3“")));
-        QVERIFY(prompt.shown[1].startsWith(QStringLiteral("error: ")));
-        QVERIFY(prompt.shown[2].contains(QStringLiteral("„/daten/abend.rz3“ vom 12.05.2026 um "
+        StartedProgram program(folder, {true, true});
+        QVERIFY(program.recovery.offerAtStart());
+        const QStringList& shown = program.prompt.shown;
+        QCOMPARE(shown.size(), 3);
+        QVERIFY(shown[0].contains(QStringLiteral("„/daten/kaputt.rz3“")));
+        QVERIFY(shown[1].startsWith(QStringLiteral("error: ")));
+        QVERIFY(shown[2].contains(QStringLiteral("„/daten/abend.rz3“ vom 12.05.2026 um "
                                                         "21:00:00 Uhr\n„unbekannt“")));
-        QCOMPARE(w.cup.name, changed.name);
-        QCOMPARE(w.cup.fileName, QStringLiteral("/daten/abend.rz3"));
+        QCOMPARE(program.w.cup.name, changed.name);
+        QCOMPARE(program.w.cup.fileName, QStringLiteral("/daten/abend.rz3"));
         QCOMPARE(folder.copies().size(), size_t(3));
 
         // The next program offers the two copies this one does not keep.
-        test::ScriptedPrompt otherPrompt;
-        Tw other(&otherPrompt);
-        Recovery otherRecovery(other.cup, otherPrompt, folder.path(), kShortDelay);
-        otherPrompt.answerAsk(false);
-        otherPrompt.answerAsk(false);
-        QVERIFY(!otherRecovery.offerAtStart());
-        QVERIFY(otherPrompt.shown[0].contains(QStringLiteral("„/daten/kaputt.rz3“")));
-        QVERIFY(!otherPrompt.shown[0].contains(QStringLiteral("abend")));
-        QCOMPARE(otherPrompt.shown[1], QStringLiteral("ask: Sollen die 2 Wiederherstellungskopien "
+        StartedProgram next(folder, {false, false});
+        QVERIFY(!next.recovery.offerAtStart());
+        QVERIFY(next.prompt.shown[0].contains(QStringLiteral("„/daten/kaputt.rz3“")));
+        QVERIFY(!next.prompt.shown[0].contains(QStringLiteral("abend")));
+        QCOMPARE(next.prompt.shown[1], QStringLiteral("ask: Sollen die 2 Wiederherstellungskopien "
                                                       "gelöscht werden?\nSonst wird beim nächsten "
                                                       "Start wieder gefragt."));
     }
