@@ -44,12 +44,14 @@ set(CPACK_PACKAGE_NAME ${RZV_PACKAGE_NAME})
 set(CPACK_PACKAGE_VENDOR "Rundenzeitverwalter-Team")
 set(CPACK_PACKAGE_CONTACT "Rundenzeitverwalter-Team <team@rundenzeitverwalter.example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Läufe, Ergebnisse und Wertungen eines Rundenpokals verwalten")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Der Rundenzeitverwalter ist das Programm für den Veranstalter eines Rundenpokals:\n"
-    "Altersgruppen, Cup-Variationen, Punktevergabe, Läufe und Teilnehmer stehen in\n"
-    "einer Cup-Datei (*.rz3). Das Programm schreibt Laufergebnisse, den Gesamtstand,\n"
-    "Teilnehmerstatistiken und den DLV-Bericht, druckt Urkunden und veröffentlicht\n"
-    "Webseiten. Das Werkzeug rzv bietet dieselben Operationen auf der Befehlszeile.")
+# One text, one line of the package description per line (Debian wants at most 80 characters).
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+    "Der Rundenzeitverwalter ist das Programm für den Veranstalter eines\n"
+    "Rundenpokals: Altersgruppen, Cup-Variationen, Punktevergabe, Läufe und\n"
+    "Teilnehmer stehen in einer Cup-Datei (*.rz3). Das Programm schreibt\n"
+    "Laufergebnisse, den Gesamtstand, Teilnehmerstatistiken und den DLV-Bericht,\n"
+    "druckt Urkunden und veröffentlicht Webseiten. Das Werkzeug rzv bietet\n"
+    "dieselben Operationen auf der Befehlszeile.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
