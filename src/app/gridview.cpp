@@ -29,17 +29,21 @@ Mark markOf(const GridView& view, int col, int row) {
 }
 
 // Paints one caption cell the way the header paints its sections, marked in the highlight
-// colour of the selection: fully for the current cell, lightly for its row and column.
+// colour of the selection: fully for the current cell, lightly for its row and column. A text
+// wider than the cell ends in "…".
 void paintCaption(QWidget* widget, QPainter& painter, const QRect& rect, const QString& text,
                   Mark mark) {
     QStyleOptionHeader option;
     option.initFrom(widget);
     option.rect = rect;
-    option.text = text;
     option.textAlignment = Qt::AlignLeft | Qt::AlignVCenter;
     option.position = QStyleOptionHeader::Middle;
     QStyle* style = widget->style();
     style->drawControl(QStyle::CE_HeaderSection, &option, &painter, widget);
+    // The header's margins left and right; the row keeps its height for the font.
+    const QRect label = style->subElementRect(QStyle::SE_HeaderLabel, &option, widget);
+    option.rect = QRect(label.left(), rect.top(), label.width(), rect.height());
+    option.text = option.fontMetrics.elidedText(text, Qt::ElideRight, option.rect.width());
     if (mark != Mark::none) {
         QColor highlight = option.palette.color(QPalette::Highlight);
         if (mark == Mark::line) highlight.setAlphaF(0.3f);
@@ -76,7 +80,7 @@ public:
         int width = 0;
         const auto* model = m_view.gridModel();
         for (int c = 0; c < model->fixedCols(); ++c)
-            width += m_view.grid().colWidth(c);
+            width += m_view.frozenColWidth(c);
         return {width, QHeaderView::sizeHint().height()};
     }
 
@@ -86,7 +90,7 @@ protected:
         const int row = model->gridRow(section);
         int left = rect.left();
         for (int c = 0; c < model->fixedCols(); ++c) {
-            const int width = m_view.grid().colWidth(c);
+            const int width = m_view.frozenColWidth(c);
             paintCaption(viewport(), *painter, QRect(left, rect.top(), width, rect.height()),
                          m_view.grid().cell(c, row), markOf(m_view, c, row));
             left += width;
@@ -107,7 +111,7 @@ protected:
         QPainter painter(this);
         int left = 0;
         for (int c = 0; c < m_view.gridModel()->fixedCols(); ++c) {
-            const int width = m_view.grid().colWidth(c);
+            const int width = m_view.frozenColWidth(c);
             paintCaption(this, painter, QRect(left, 0, width, height()), m_view.grid().cell(c, 0),
                          markOf(m_view, c, 0));
             left += width;
@@ -120,8 +124,9 @@ private:
 
 } // namespace
 
-GridView::GridView(TCellGrid& grid, QWidget* parent)
-    : QTableView(parent), m_grid(grid), m_model(new CellGridModel(grid, this)) {
+GridView::GridView(TCellGrid& grid, QWidget* parent, Captions captionsIn)
+    : QTableView(parent), m_grid(grid), m_model(new CellGridModel(grid, this)),
+      m_captions(captionsIn) {
     setHorizontalHeader(new CaptionRowHeader(*this));
     setVerticalHeader(new FrozenColumnsHeader(*this));
     setModel(m_model);
@@ -162,14 +167,11 @@ void GridView::reload() {
     m_reloading = true;
     m_model->reload();
     auto* captions = horizontalHeader();
-    const int captionMargins = 2 * captions->style()->pixelMetric(QStyle::PM_HeaderMargin);
-    for (int section = 0; section < m_model->columnCount(); ++section) {
-        // As wide as the table says, wider where the caption needs it.
-        const int col = m_model->gridCol(section);
-        const int captionWidth =
-            captions->fontMetrics().horizontalAdvance(m_grid.cell(col, 0)) + captionMargins;
-        captions->resizeSection(section, std::max(m_grid.colWidth(col), captionWidth));
-    }
+    for (int section = 0; section < m_model->columnCount(); ++section)
+        captions->resizeSection(section, shownColWidth(m_model->gridCol(section)));
+    m_frozenWidths.clear();
+    for (int col = 0; col < m_model->fixedCols(); ++col)
+        m_frozenWidths << shownColWidth(col);
     // Rows as high as the table says, higher where the font needs it.
     const int rowHeight = std::max(m_grid.rowHeight, fontMetrics().height() + 2);
     verticalHeader()->setDefaultSectionSize(rowHeight);
@@ -248,10 +250,21 @@ void GridView::currentChanged(const QModelIndex& current, const QModelIndex& pre
     updateCaptions();
 }
 
+int GridView::shownColWidth(int col) const {
+    const QHeaderView* captions = horizontalHeader();
+    const QFontMetrics metrics = captions->fontMetrics();
+    int needed = metrics.horizontalAdvance(m_grid.cell(col, 0));
+    if (col == 0 && m_captions == Captions::rowAndColumn)
+        for (int row = 1; row < m_grid.rowCount(); ++row)
+            needed = std::max(needed, metrics.horizontalAdvance(m_grid.cell(col, row)));
+    const int margins = 2 * captions->style()->pixelMetric(QStyle::PM_HeaderMargin);
+    return std::max(m_grid.colWidth(col), needed + margins);
+}
+
 int GridView::frozenColAt(int x) const {
     int right = 0;
     for (int c = 0; c < m_model->fixedCols(); ++c) {
-        right += m_grid.colWidth(c);
+        right += frozenColWidth(c);
         if (x < right) return c;
     }
     return -1;

@@ -14,16 +14,29 @@ class CellGridModel;
 // row and column of the current cell, so that the user sees whom a command will hit. Cells are
 // never edited in place.
 //
+// Columns are as wide as the grid says, wider where their captions need it: the caption in row 0
+// and, in a grid with a caption column (the race table's row captions), every caption of column
+// 0. Other texts that do not fit end in "…", in the scrolled cells as in the frozen columns.
+//
 // The current cell is kept in grid coordinates and may lie in the captions. Any mouse button
 // released over a cell makes it current, and a context menu request first picks the cell under
 // the pointer, so the menu always acts on the cell it was opened over.
 class GridView : public QTableView {
     Q_OBJECT
 public:
-    explicit GridView(TCellGrid& grid, QWidget* parent = nullptr);
+    // Where the grid keeps its captions: in row 0, or also in column 0.
+    enum class Captions { row, rowAndColumn };
+
+    explicit GridView(TCellGrid& grid, QWidget* parent = nullptr,
+                      Captions captions = Captions::row);
 
     TCellGrid& grid() { return m_grid; }
+    const TCellGrid& grid() const { return m_grid; }
     CellGridModel* gridModel() const { return m_model; }
+
+    Captions captions() const { return m_captions; }
+    // The width a frozen column is shown with.
+    int frozenColWidth(int col) const { return m_frozenWidths.value(col); }
 
     int currentCol() const { return m_col; }
     int currentRow() const { return m_row; }
@@ -55,6 +68,8 @@ protected:
 
 private:
     int frozenColAt(int x) const;
+    // The grid's width of a column, widened to its captions.
+    int shownColWidth(int col) const;
     void showCurrentCell();
     // Repaints the captions, which mark the current cell's row and column.
     void updateCaptions();
@@ -63,6 +78,8 @@ private:
 
     TCellGrid& m_grid;
     CellGridModel* m_model;
+    Captions m_captions;
+    QList<int> m_frozenWidths;
     QWidget* m_corner = nullptr;
     int m_col = 0;
     int m_row = 0;

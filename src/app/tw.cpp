@@ -64,7 +64,7 @@ void Tw::createPages() {
     setCentralWidget(pages);
     cupTab = new CupTab(cup, pages);
     pages->addTab(cupTab, QStringLiteral("Cup"));
-    laufe = new GridView(cup.laufe, pages);
+    laufe = new GridView(cup.laufe, pages, GridView::Captions::rowAndColumn);
     pages->addTab(laufe, QStringLiteral("Läufe"));
     teil = new GridView(cup.teil, pages);
     pages->addTab(teil, QStringLiteral("Teilnehmer"));

@@ -5,10 +5,28 @@
 #include <QAbstractItemModelTester>
 #include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QProxyStyle>
 #include <QSignalSpy>
 #include <QTest>
 
 using namespace rzv;
+
+namespace {
+
+// A style that keeps the texts of the captions it paints.
+class PaintedCaptions : public QProxyStyle {
+public:
+    mutable QStringList texts;
+
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        if (element == CE_HeaderLabel)
+            texts << static_cast<const QStyleOptionHeader*>(option)->text;
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+};
+
+} // namespace
 
 class TstGridView : public QObject {
     Q_OBJECT
@@ -164,6 +182,24 @@ private Q_SLOTS:
         QVERIFY(captions->sectionSize(kStartnummer - 2) >
                 captions->fontMetrics().horizontalAdvance(QStringLiteral("Startnummer")));
         QCOMPARE(cup.teil.colWidth(kStartnummer), 75);
+    }
+
+    // A name wider than its frozen column ends in "…", as a scrolled cell's text does.
+    void aLongNameInAFrozenColumnEndsInAnEllipsis() {
+        TCupContent cup = test::smallCup(1, 2);
+        const QString name = QStringLiteral("Müller-Lüdenscheidt-Wolfenbüttel");
+        cup.teil.setCell(kName, 1, name);
+        PaintedCaptions style;
+        GridView view(cup.teil);
+        view.verticalHeader()->viewport()->setStyle(&style);
+        view.verticalHeader()->viewport()->grab();
+        const QStringList shown = style.texts.filter(QStringLiteral("Müller-"));
+        QVERIFY(!shown.isEmpty());
+        QVERIFY2(shown.first().endsWith(u'…') && name.startsWith(shown.first().chopped(1)),
+                 qPrintable(shown.first()));
+        QVERIFY(view.verticalHeader()->fontMetrics().horizontalAdvance(shown.first()) <
+                cup.teil.colWidth(kName));
+        QVERIFY(style.texts.contains(cup.teil.cell(kVorname, 1))); // short texts stay whole
     }
 
     void reloadKeepsTheCurrentCellInsideTheTable() {

@@ -1,4 +1,5 @@
 #include "app/cuptab.h"
+#include "app/gridmodel.h"
 #include "app/gridview.h"
 #include "app/laufepopup.h"
 #include "app/mainmenu.h"
@@ -71,6 +72,21 @@ QStringList cutTexts(const QWidget& window) {
                 captions->fontMetrics().height() > captions->height() ||
                 (!scrolls && right > captions->viewport()->width()))
                 cut << text + QStringLiteral(": caption too small");
+        }
+    }
+    // The row captions of a grid with a caption column, in its frozen column or scrolled.
+    QList<const GridView*> views = window.findChildren<const GridView*>();
+    if (const auto* view = qobject_cast<const GridView*>(&window)) views << view;
+    for (const GridView* view : views) {
+        if (!view->isVisible() || view->captions() != GridView::Captions::rowAndColumn) continue;
+        const int margins = 2 * view->style()->pixelMetric(QStyle::PM_HeaderMargin);
+        const int room = view->gridModel()->fixedCols() > 0
+                             ? view->verticalHeader()->width()
+                             : view->horizontalHeader()->sectionSize(0);
+        for (int row = 0; row < view->grid().rowCount(); ++row) {
+            const QString& text = view->grid().cell(0, row);
+            if (view->verticalHeader()->fontMetrics().horizontalAdvance(text) + margins > room)
+                cut << text + QStringLiteral(": row caption too small");
         }
     }
     for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
