@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QtMath>
 
 #include <algorithm>
 
@@ -53,6 +54,15 @@ void paintCaption(QWidget* widget, QPainter& painter, const QRect& rect, const Q
         option.palette.setColor(QPalette::ButtonText,
                                 option.palette.color(QPalette::HighlightedText));
     style->drawControl(QStyle::CE_HeaderLabel, &option, &painter, widget);
+}
+
+// The room the header style leaves left and right of a caption's text.
+int captionMargins(const QWidget* widget) {
+    QStyleOptionHeader option;
+    option.initFrom(widget);
+    option.rect = QRect(0, 0, 1000, 20);
+    return option.rect.width() -
+           widget->style()->subElementRect(QStyle::SE_HeaderLabel, &option, widget).width();
 }
 
 // The frozen caption row: each scrolled column shows its row-0 cell.
@@ -251,14 +261,14 @@ void GridView::currentChanged(const QModelIndex& current, const QModelIndex& pre
 }
 
 int GridView::shownColWidth(int col) const {
-    const QHeaderView* captions = horizontalHeader();
-    const QFontMetrics metrics = captions->fontMetrics();
-    int needed = metrics.horizontalAdvance(m_grid.cell(col, 0));
+    const QWidget* captions = horizontalHeader()->viewport();
+    // Exact widths: a text one fraction of a pixel too wide would end in "…".
+    const QFontMetricsF metrics(captions->font());
+    qreal needed = metrics.horizontalAdvance(m_grid.cell(col, 0));
     if (col == 0 && m_captions == Captions::rowAndColumn)
         for (int row = 1; row < m_grid.rowCount(); ++row)
             needed = std::max(needed, metrics.horizontalAdvance(m_grid.cell(col, row)));
-    const int margins = 2 * captions->style()->pixelMetric(QStyle::PM_HeaderMargin);
-    return std::max(m_grid.colWidth(col), needed + margins);
+    return std::max(m_grid.colWidth(col), qCeil(needed) + captionMargins(captions));
 }
 
 int GridView::frozenColAt(int x) const {

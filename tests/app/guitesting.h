@@ -2,7 +2,9 @@
 
 #include <QFile>
 #include <QMenu>
+#include <QProxyStyle>
 #include <QStringList>
+#include <QStyleOption>
 
 namespace rzv::test {
 
@@ -19,5 +21,18 @@ inline QByteArray fileBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+// A style that keeps the texts of the captions it paints, as they are shown.
+class PaintedCaptions : public QProxyStyle {
+public:
+    mutable QStringList texts;
+
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        if (element == CE_HeaderLabel)
+            texts << static_cast<const QStyleOptionHeader*>(option)->text;
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+};
 
 } // namespace rzv::test

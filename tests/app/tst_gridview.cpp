@@ -1,32 +1,16 @@
 #include "app/gridmodel.h"
 #include "app/gridview.h"
+#include "guitesting.h"
 #include "testcup.h"
 
 #include <QAbstractItemModelTester>
 #include <QContextMenuEvent>
 #include <QHeaderView>
-#include <QProxyStyle>
 #include <QSignalSpy>
 #include <QTest>
 
 using namespace rzv;
 
-namespace {
-
-// A style that keeps the texts of the captions it paints.
-class PaintedCaptions : public QProxyStyle {
-public:
-    mutable QStringList texts;
-
-    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
-                     const QWidget* widget) const override {
-        if (element == CE_HeaderLabel)
-            texts << static_cast<const QStyleOptionHeader*>(option)->text;
-        QProxyStyle::drawControl(element, option, painter, widget);
-    }
-};
-
-} // namespace
 
 class TstGridView : public QObject {
     Q_OBJECT
@@ -189,7 +173,7 @@ private Q_SLOTS:
         TCupContent cup = test::smallCup(1, 2);
         const QString name = QStringLiteral("Müller-Lüdenscheidt-Wolfenbüttel");
         cup.teil.setCell(kName, 1, name);
-        PaintedCaptions style;
+        test::PaintedCaptions style;
         GridView view(cup.teil);
         view.verticalHeader()->viewport()->setStyle(&style);
         view.verticalHeader()->viewport()->grab();

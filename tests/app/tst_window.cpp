@@ -74,20 +74,24 @@ QStringList cutTexts(const QWidget& window) {
                 cut << text + QStringLiteral(": caption too small");
         }
     }
-    // The row captions of a grid with a caption column, in its frozen column or scrolled.
-    QList<const GridView*> views = window.findChildren<const GridView*>();
-    if (const auto* view = qobject_cast<const GridView*>(&window)) views << view;
-    for (const GridView* view : views) {
+    // The row captions of a grid with a caption column, as its frozen column paints them.
+    QList<GridView*> views = window.findChildren<GridView*>();
+    if (auto* view = qobject_cast<GridView*>(const_cast<QWidget*>(&window))) views << view;
+    for (GridView* view : views) {
         if (!view->isVisible() || view->captions() != GridView::Captions::rowAndColumn) continue;
-        const int margins = 2 * view->style()->pixelMetric(QStyle::PM_HeaderMargin);
-        const int room = view->gridModel()->fixedCols() > 0
-                             ? view->verticalHeader()->width()
-                             : view->horizontalHeader()->sectionSize(0);
-        for (int row = 0; row < view->grid().rowCount(); ++row) {
-            const QString& text = view->grid().cell(0, row);
-            if (view->verticalHeader()->fontMetrics().horizontalAdvance(text) + margins > room)
-                cut << text + QStringLiteral(": row caption too small");
-        }
+        test::PaintedCaptions style;
+        QWidget* captions = view->verticalHeader()->viewport();
+        captions->setStyle(&style);
+        captions->grab();
+        view->scrollToBottom();
+        captions->grab();
+        view->scrollToTop();
+        captions->setStyle(nullptr);
+        style.texts.removeDuplicates();
+        for (const QString& text : std::as_const(style.texts))
+            if (text.endsWith(u'…') ||
+                captions->fontMetrics().horizontalAdvance(text) > captions->width())
+                cut << text + QStringLiteral(": row caption cut");
     }
     for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
         const QSize needed = button->sizeHint();
