@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
   fonts-liberation fonts-dejavu-core
   opensp w3c-sgml-lib
-  poppler-utils xvfb xauth
+  poppler-utils xvfb xauth openbox x11-utils qt6-qpa-plugins
   python3
   file
 )

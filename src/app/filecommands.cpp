@@ -33,7 +33,7 @@ void FileCommands::neu() {
 void FileCommands::laden() {
     if (!mayDiscard(QStringLiteral("Wollen Sie trotzdem einen Cup laden?"))) return;
     const QString path =
-        m_prompt.openFileName(QStringLiteral("Rundenpokal-Daten laden"), kFilter, kSuffix);
+        m_prompt.openFileName(QStringLiteral("Rundenpokal-Daten laden"), kFilter, kSuffix, {});
     if (!path.isEmpty()) ladenDatei(path);
 }
 

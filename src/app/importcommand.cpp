@@ -13,7 +13,7 @@ namespace rzv {
 void importieren(Tw& w, int race) {
     const QString path = w.prompt().openFileName(QStringLiteral("Importieren"),
                                                  QStringLiteral("CSV-Dateien (*.csv *.txt)"),
-                                                 QStringLiteral("csv"));
+                                                 QStringLiteral("csv"), {});
     if (path.isEmpty()) return;
     w.guarded([&] {
         // "Übernehmen" applies the plan as rzv import does, as one step of the history.

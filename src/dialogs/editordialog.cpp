@@ -127,13 +127,14 @@ void TEditorDialog::fixSize() {
 }
 
 void TEditorDialog::guarded(const std::function<void()>& operation) {
+    const Prompt::Owner asking(m_prompt, this);
     runOperation(operation, [this](const QString& message) { m_prompt.error(message); });
 }
 
 void TEditorDialog::entryGone(const QString& what) {
-    hide();
     m_prompt.notice(what + QStringLiteral(" ist nicht mehr vorhanden!\r\n") +
                     QStringLiteral("Die Änderungen wurden nicht gespeichert."));
+    hide();
 }
 
 bool TEditorDialog::eventFilter(QObject* watched, QEvent* event) {

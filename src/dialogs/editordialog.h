@@ -62,7 +62,8 @@ protected:
     // Sets the fixed size once the layout is complete.
     void fixSize();
 
-    // Runs an operation; an error that stops it is shown through the prompt.
+    // Runs an operation of the dialog: the questions and notices it shows belong to the dialog,
+    // and an error that stops it is shown through the prompt.
     void guarded(const std::function<void()>& operation);
     // Tells that the entry this dialog was opened for no longer exists and hides the dialog.
     void entryGone(const QString& what);

@@ -13,6 +13,7 @@ namespace rzv {
 namespace {
 
 const QString kWarnung = QStringLiteral("Warnung");
+const QString kInformation = QStringLiteral("Information");
 
 // How a question box counts being closed without a button (Escape, the close box).
 enum class Closing { meansNein, meansJa };
@@ -35,8 +36,8 @@ void tell(QWidget* parent, QMessageBox::Icon icon, const QString& title, const Q
 }
 
 QString fileName(QWidget* parent, QFileDialog::AcceptMode mode, const QString& title,
-                 const QString& filter, const QString& defaultSuffix) {
-    QFileDialog dialog(parent, title);
+                 const QString& filter, const QString& defaultSuffix, const QString& startFolder) {
+    QFileDialog dialog(parent, title, startFolder);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
@@ -48,34 +49,47 @@ QString fileName(QWidget* parent, QFileDialog::AcceptMode mode, const QString& t
 
 } // namespace
 
+QWidget* QtPrompt::parent() const {
+    QWidget* window = owner();
+    return window && window->isVisible() ? window : m_window;
+}
+
 bool QtPrompt::ask(const QString& text) {
-    return askYesNo(m_window, QMessageBox::Warning, kWarnung, text, Closing::meansNein);
+    return askYesNo(parent(), QMessageBox::Warning, kWarnung, text, Closing::meansNein);
 }
 
 bool QtPrompt::askPlain(const QString& title, const QString& text) {
-    return askYesNo(m_window, QMessageBox::NoIcon, title, text, Closing::meansJa);
+    return askYesNo(parent(), QMessageBox::NoIcon, title, text, Closing::meansJa);
 }
 
 void QtPrompt::notice(const QString& text) {
-    tell(m_window, QMessageBox::Warning, kWarnung, text);
+    tell(parent(), QMessageBox::Warning, kWarnung, text);
+}
+
+void QtPrompt::inform(const QString& text) {
+    tell(parent(), QMessageBox::Information, kInformation, text);
+}
+
+bool QtPrompt::informAndAsk(const QString& text) {
+    return askYesNo(parent(), QMessageBox::Information, kInformation, text, Closing::meansNein);
 }
 
 void QtPrompt::error(const QString& text) {
-    tell(m_window, QMessageBox::Critical, QStringLiteral("Rundenzeitverwalter"), text);
+    tell(parent(), QMessageBox::Critical, QStringLiteral("Rundenzeitverwalter"), text);
 }
 
 QString QtPrompt::openFileName(const QString& title, const QString& filter,
-                               const QString& defaultSuffix) {
-    return fileName(m_window, QFileDialog::AcceptOpen, title, filter, defaultSuffix);
+                               const QString& defaultSuffix, const QString& startFolder) {
+    return fileName(parent(), QFileDialog::AcceptOpen, title, filter, defaultSuffix, startFolder);
 }
 
 QString QtPrompt::saveFileName(const QString& title, const QString& filter,
                                const QString& defaultSuffix) {
-    return fileName(m_window, QFileDialog::AcceptSave, title, filter, defaultSuffix);
+    return fileName(parent(), QFileDialog::AcceptSave, title, filter, defaultSuffix, {});
 }
 
 QString QtPrompt::folderName(const QString& title, const QString& startFolder) {
-    QFileDialog dialog(m_window, title, startFolder);
+    QFileDialog dialog(parent(), title, startFolder);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
@@ -83,7 +97,7 @@ QString QtPrompt::folderName(const QString& title, const QString& startFolder) {
 }
 
 bool QtPrompt::choosePrinter(QPrinter& printer) {
-    QPrintDialog dialog(&printer, m_window);
+    QPrintDialog dialog(&printer, parent());
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
@@ -93,7 +107,7 @@ bool QtPrompt::choosePrinter(QPrinter& printer) {
 void QtPrompt::printerSetup(QPrinter& printer) {
     // Choosing the printer and its settings without printing: the same printer object is used
     // by every later print. The dialog is the print dialog, whose button confirms the choice.
-    QPrintDialog dialog(&printer, m_window);
+    QPrintDialog dialog(&printer, parent());
     dialog.setWindowTitle(QStringLiteral("Druckereinstellungen"));
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
     if (auto* buttons = dialog.findChild<QDialogButtonBox*>())

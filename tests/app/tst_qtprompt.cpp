@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <optional>
+
 using namespace rzv;
 using namespace rzv::test;
 
@@ -90,6 +92,67 @@ private Q_SLOTS:
             box.buttons().constFirst()->click();
         });
         prompt.notice(QStringLiteral("Hinweis"));
+    }
+
+    // A success is an information; the warnings keep their title.
+    void eachKindOfBoxLooksItsPart_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("buttons");
+        QTest::newRow("notice") << "notice" << int(QMessageBox::Warning) << "Warnung"
+                                << QStringList{"OK"};
+        QTest::newRow("success") << "inform" << int(QMessageBox::Information) << "Information"
+                                 << QStringList{"OK"};
+        QTest::newRow("success with a question")
+            << "informAndAsk" << int(QMessageBox::Information) << "Information"
+            << QStringList{"&Ja", "&Nein"};
+    }
+    void eachKindOfBoxLooksItsPart() {
+        QFETCH(QString, kind);
+        QFETCH(int, icon);
+        QFETCH(QString, title);
+        QFETCH(QStringList, buttons);
+        QWidget window;
+        QtPrompt prompt(&window);
+        whenBoxShows([&](QMessageBox& box) {
+            QCOMPARE(int(box.icon()), icon);
+            QCOMPARE(box.windowTitle(), title);
+            QCOMPARE(buttonTexts(box), buttons);
+            boxButton(box, buttons.first())->click();
+        });
+        if (kind == u"notice")
+            prompt.notice(QStringLiteral("Hinweis"));
+        else if (kind == u"inform")
+            prompt.inform(QStringLiteral("Erledigt"));
+        else
+            QVERIFY(prompt.informAndAsk(QStringLiteral("Erledigt. Ansehen?")));
+    }
+
+    // A box belongs to the dialog that asks while the dialog shows, otherwise to the main window.
+    void boxesBelongToTheAskingDialog_data() {
+        QTest::addColumn<QString>("owner"); // none, shown or hidden
+        QTest::addColumn<bool>("toDialog");
+        QTest::newRow("main window asks") << "none" << false;
+        QTest::newRow("dialog asks") << "shown" << true;
+        QTest::newRow("hidden dialog asks") << "hidden" << false;
+    }
+    void boxesBelongToTheAskingDialog() {
+        QFETCH(QString, owner);
+        QFETCH(bool, toDialog);
+        QWidget window;
+        QDialog dialog(&window);
+        dialog.setVisible(owner == u"shown");
+        QtPrompt prompt(&window);
+        std::optional<Prompt::Owner> asking;
+        if (owner != u"none") asking.emplace(prompt, &dialog);
+        const QWidget* parent = nullptr;
+        whenBoxShows([&](QMessageBox& box) {
+            parent = box.parentWidget();
+            box.buttons().constFirst()->click();
+        });
+        prompt.ask(QStringLiteral("Weiter?"));
+        QCOMPARE(parent, toDialog ? static_cast<QWidget*>(&dialog) : &window);
     }
 
     // The printer settings confirm with "OK": nothing is printed there.

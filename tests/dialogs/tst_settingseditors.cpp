@@ -58,6 +58,7 @@ private Q_SLOTS:
         press(dialog, "speichern");
         QCOMPARE(prompt.notices, QStringList{QStringLiteral(
                                      "Es besteht eine Dopplung mit einer anderen Altersgruppe!")});
+        QCOMPARE(prompt.owners, QList<const QWidget*>{&dialog}); // the dialog's own notice
         QVERIFY(dialog.isVisible());
         QCOMPARE(field(dialog, "weib")->text(), QStringLiteral("W30"));
         QCOMPARE(cup.ag.rowCount(), 15);
@@ -166,6 +167,7 @@ private Q_SLOTS:
         QCOMPARE(prompt.shown.last(),
                  QStringLiteral("ask: Es sind bereits Läufe eingetragen!\n\r"
                                 "Sollen die Zeit/Distanz-Eintragungen gelöscht werden!"));
+        QCOMPARE(prompt.owners.last(), &dialog);
         QVERIFY(dialog.isVisible());
         QCOMPARE(cup.cv.rowCount(), 1);
         QCOMPARE(cup.laufe.cell(1, kCuplauf), QStringLiteral("5000m"));

@@ -90,6 +90,7 @@ private Q_SLOTS:
         enter(QStringLiteral("42"), QStringLiteral("39000"));
         QCOMPARE(prompt.shown, QStringList{QStringLiteral(
                                    "ask: Wollen Sie den alten Wert (0:40'00,0\") überschreiben?")});
+        QCOMPARE(prompt.owners, QList<const QWidget*>{&dialog});
         QCOMPARE(cup.teil.cell(resultColumn(2), 2), QStringLiteral("0:40'00,0\""));
         prompt.answerAsk(true);
         enter(QStringLiteral("42"), QStringLiteral("39000"));

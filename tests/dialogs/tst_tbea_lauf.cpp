@@ -224,6 +224,7 @@ private Q_SLOTS:
         QCOMPARE(prompt.notices.size(), 1);
         QVERIFY(prompt.notices[0].startsWith(
             QStringLiteral("Der bearbeitete Lauf ist nicht mehr vorhanden!")));
+        QCOMPARE(prompt.owners.last(), &dialog); // told while the dialog still shows
         QVERIFY(!dialog.isVisible());
 
         // The same after "&Neu".

@@ -32,56 +32,69 @@ public:
 
     bool allAnswered() const { return m_answers.empty(); }
 
-    // Everything shown, in order: "ask: …", "plain: title: …", "notice: …", "error: …",
-    // "open: title|filter|suffix", "save: title|filter|suffix", "folder: title|start", "print",
-    // "setup", "url: …".
+    // Everything shown, in order: "ask: …", "plain: title: …", "notice: …", "inform: …",
+    // "inform-ask: …", "error: …", "open: title|filter|suffix" (and "|start" when it starts in a
+    // folder), "save: title|filter|suffix", "folder: title|start", "print", "setup", "url: …".
     QStringList shown;
+    // The window each of them belonged to (none: the main window).
+    QList<const QWidget*> owners;
     QStringList errors;
     QStringList notices;
 
     bool ask(const QString& text) override {
-        shown << QStringLiteral("ask: ") + text;
+        show(QStringLiteral("ask: ") + text);
         return take(Kind::Ask, text).yes;
     }
     bool askPlain(const QString& title, const QString& text) override {
-        shown << QStringLiteral("plain: %1: %2").arg(title, text);
+        show(QStringLiteral("plain: %1: %2").arg(title, text));
         const Answer answer = take(Kind::Ask, text);
         return answer.yes || answer.closed;
     }
     void notice(const QString& text) override {
-        shown << QStringLiteral("notice: ") + text;
+        show(QStringLiteral("notice: ") + text);
         notices << text;
     }
+    void inform(const QString& text) override { show(QStringLiteral("inform: ") + text); }
+    bool informAndAsk(const QString& text) override {
+        show(QStringLiteral("inform-ask: ") + text);
+        return take(Kind::Ask, text).yes;
+    }
     void error(const QString& text) override {
-        shown << QStringLiteral("error: ") + text;
+        show(QStringLiteral("error: ") + text);
         errors << text;
     }
     QString openFileName(const QString& title, const QString& filter,
-                         const QString& defaultSuffix) override {
-        shown << QStringLiteral("open: %1|%2|%3").arg(title, filter, defaultSuffix);
+                         const QString& defaultSuffix, const QString& startFolder) override {
+        show(QStringLiteral("open: %1|%2|%3").arg(title, filter, defaultSuffix) +
+             (startFolder.isEmpty() ? QString() : u'|' + startFolder));
         return take(Kind::File, title).text;
     }
     QString saveFileName(const QString& title, const QString& filter,
                          const QString& defaultSuffix) override {
-        shown << QStringLiteral("save: %1|%2|%3").arg(title, filter, defaultSuffix);
+        show(QStringLiteral("save: %1|%2|%3").arg(title, filter, defaultSuffix));
         return take(Kind::File, title).text;
     }
     QString folderName(const QString& title, const QString& startFolder) override {
-        shown << QStringLiteral("folder: %1|%2").arg(title, startFolder);
+        show(QStringLiteral("folder: %1|%2").arg(title, startFolder));
         return take(Kind::File, title).text;
     }
     bool choosePrinter(QPrinter& printer) override {
-        shown << QStringLiteral("print");
+        show(QStringLiteral("print"));
         const Answer answer = take(Kind::Print, QStringLiteral("print dialog"));
         if (!answer.yes) return false;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(answer.text);
         return true;
     }
-    void printerSetup(QPrinter&) override { shown << QStringLiteral("setup"); }
-    void openUrl(const QUrl& url) override { shown << QStringLiteral("url: ") + url.toString(); }
+    void printerSetup(QPrinter&) override { show(QStringLiteral("setup")); }
+    void openUrl(const QUrl& url) override { show(QStringLiteral("url: ") + url.toString()); }
 
 private:
+    void show(const QString& what) {
+        shown << what;
+        owners << owner();
+    }
+
     struct Answer {
         Kind kind;
         bool yes;
