@@ -11,14 +11,20 @@
 namespace rzv {
 
 void importieren(Tw& w, int race) {
-    const QString path = w.prompt().openFileName(QStringLiteral("Importieren"),
-                                                 QStringLiteral("CSV-Dateien (*.csv *.txt)"),
-                                                 QStringLiteral("csv"), {});
+    const QString path = chooseImportFile(w.prompt());
     if (path.isEmpty()) return;
     w.guarded([&] {
         // "Übernehmen" applies the plan as rzv import does, as one step of the history.
-        const auto apply = [&w](const ImportPlan& plan) { w.guarded([&] { applyImport(w.cup, plan); }); };
-        auto* dialog = new Timport(w.cup, readCsvFile(path), QFileInfo(path).fileName(), race, apply, &w);
+        const auto apply = [&w](const ImportPlan& plan) {
+            bool applied = false;
+            w.guarded([&] {
+                applyImport(w.cup, plan);
+                applied = true;
+            });
+            return applied;
+        };
+        auto* dialog = new Timport(w.cup, w.prompt(), readCsvFile(path), QFileInfo(path).fileName(),
+                                   race, apply, &w);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->open();
     });

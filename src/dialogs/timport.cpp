@@ -3,9 +3,12 @@
 #include "cup/cupdata.h"
 #include "cup/errors.h"
 #include "dialogs/cuptextvalidator.h"
+#include "ui/prompt.h"
+#include "ui/remembered.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -23,6 +26,9 @@ namespace {
 
 constexpr int kPreviewRows = 10;
 
+const Remembered kImportFolder(QStringLiteral("Import/Ordner"));
+const Remembered kImportCup(QStringLiteral("Import/Cup"));
+
 const QString kBeforeCheck = QStringLiteral("„Prüfen“ zeigt, was der Import ändern wird, bevor sich etwas ändert.");
 
 QString delimiterName(QChar delimiter) {
@@ -31,10 +37,18 @@ QString delimiterName(QChar delimiter) {
 
 } // namespace
 
-Timport::Timport(const TCupData& cupData, CsvTable table, const QString& fileName, int race, Apply apply,
-                 QWidget* parent)
-    : QDialog(parent), m_cup(cupData), m_table(std::move(table)), m_columns(m_table.columnCount()),
-      m_apply(std::move(apply)) {
+QString chooseImportFile(Prompt& prompt) {
+    const QString path = prompt.openFileName(QStringLiteral("Importieren"),
+                                             QStringLiteral("CSV-Dateien (*.csv *.txt)"),
+                                             QStringLiteral("csv"), kImportFolder.last());
+    if (!path.isEmpty()) kImportFolder.remember({}, QFileInfo(path).absolutePath());
+    return path;
+}
+
+Timport::Timport(const TCupData& cupData, Prompt& prompt, CsvTable table, const QString& fileName,
+                 int race, Apply apply, QWidget* parent)
+    : QDialog(parent), m_cup(cupData), m_prompt(prompt), m_table(std::move(table)),
+      m_columns(m_table.columnCount()), m_apply(std::move(apply)) {
     setObjectName(QStringLiteral("import"));
     setWindowTitle(QStringLiteral("Importieren"));
     setModal(true);
@@ -71,6 +85,7 @@ Timport::Timport(const TCupData& cupData, CsvTable table, const QString& fileNam
     cup = new QComboBox(this);
     cup->addItem(QString());
     for (int row = 1; row < m_cup.cv.rowCount(); ++row) cup->addItem(m_cup.cv.cell(0, row));
+    cup->setCurrentIndex(std::max(0, cup->findText(kImportCup.forCup(m_cup.fileName))));
     cup->setEnabled(m_cup.hasCupVariations());
     verein = new QLineEdit(ImportOptions().defaultClub, this);
     verein->setValidator(new CupTextValidator(verein));
@@ -226,9 +241,16 @@ void Timport::similarTicked(QListWidgetItem* item) {
     pruefenClick();
 }
 
+// Applies the checked plan and tells what it did: its counts, as the details were shown before.
 void Timport::uebernehmenClick() {
     if (!m_plan || m_plan->changesNothing()) return;
-    m_apply(*m_plan);
+    const Prompt::Owner asking(m_prompt, this);
+    if (!m_apply(*m_plan)) return;
+    kImportCup.remember(m_cup.fileName, cup->currentText());
+    QStringList counts{QStringLiteral("Der Import wurde übernommen.")};
+    for (const QString& line : importSummary(*m_plan, true))
+        if (!line.startsWith(u' ')) counts << line;
+    m_prompt.inform(counts.join(u'\n'));
     accept();
 }
 

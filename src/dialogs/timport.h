@@ -21,22 +21,28 @@ class QTableWidget;
 
 namespace rzv {
 
+class Prompt;
 class TCupData;
+
+// Asks for the file to import, starting in the folder of the last import, which it remembers.
+QString chooseImportFile(Prompt& prompt);
 
 // The import dialog: the first rows of a file with a drop-down per column saying what it feeds,
 // the target (participants only, or results into a race), how rows find their participant, the
 // cup variation and the club of new participants whose row names none. "Prüfen" shows what the
 // import will do without changing anything, and lists the rows only similar to a participant:
 // a ticked one is taken as that participant, an unticked one becomes a new participant; "Übernehmen" hands the checked plan over to be applied;
-// "Abbrechen" changes nothing. Changing a choice after "Prüfen" asks for a new check.
+// "Abbrechen" changes nothing. Changing a choice after "Prüfen" asks for a new check. The cup
+// chosen for rows without one is remembered per cup file.
 class Timport : public QDialog {
     Q_OBJECT
 public:
-    using Apply = std::function<void(const ImportPlan&)>;
+    // Applies a plan to the cup; false when it could not (the error has been shown).
+    using Apply = std::function<bool(const ImportPlan&)>;
 
     // race: the race preselected as the target (0: participants only).
-    Timport(const TCupData& cup, CsvTable table, const QString& fileName, int race, Apply apply,
-            QWidget* parent = nullptr);
+    Timport(const TCupData& cup, Prompt& prompt, CsvTable table, const QString& fileName, int race,
+            Apply apply, QWidget* parent = nullptr);
 
     QComboBox* fieldChoice(int column) const;
     ColumnMapping mapping() const;
@@ -66,6 +72,7 @@ private:
     void similarTicked(QListWidgetItem* item);
 
     const TCupData& m_cup;
+    Prompt& m_prompt;
     CsvTable m_table;
     int m_columns;
     Apply m_apply;

@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -47,6 +48,13 @@ private:
     QTemporaryDir m_dir;
 
 private Q_SLOTS:
+    void initTestCase() {
+        // The remembered choices go into the test's own settings, not the user's.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           m_dir.filePath(QStringLiteral("settings")));
+    }
+    void init() { QSettings(QStringLiteral("Rundenzeitverwalter"), QStringLiteral("Rundenzeitverwalter")).clear(); }
+
     void registrationThroughTheFileMenu() {
         test::ScriptedPrompt prompt;
         Tw w(&prompt);
@@ -85,6 +93,9 @@ private Q_SLOTS:
         QTest::mouseClick(dialog->pruefen, Qt::LeftButton);
         const QByteArray before = cupFileBytes(w.cup);
         QTest::mouseClick(dialog->uebernehmen, Qt::LeftButton);
+        QCOMPARE(prompt.shown.last(), "inform: Der Import wurde übernommen.\nNeue Teilnehmer: 2\n"
+                                      "Abgelehnte Zeilen: 0\nVorgeschlagene Altersgruppen: 2");
+        QCOMPARE(prompt.owners.last(), dialog.data());
         QCOMPARE(w.cup.participantCount(), 2);
         QCOMPARE(w.cup.teil.row(1), (TCellGrid::Row{"Müller", "Jörg", "01.01.1984", "männlich", "TV Nord",
                                                     "M40", "001", "A-Cup", ""}));
@@ -151,6 +162,36 @@ private Q_SLOTS:
         QCOMPARE(w.cup.participantCount(), 2);
         QCOMPARE(w.cup.teil.cell(resultColumn(1), w.cup.teil.rowCount() - 1), "0:21'00,0\"");
         QCOMPARE(w.cup.history().count(), 1);
+    }
+
+    // The next import starts in the folder of the last one and, for the same cup file, offers
+    // the cup chosen last for rows without one.
+    void remembersTheFolderAndPerCupFileTheCup() {
+        test::ScriptedPrompt prompt;
+        Tw w(&prompt);
+        w.cup.replaceContent(test::smallCup(1, 0), m_dir.filePath(QStringLiteral("a.rz3")));
+        const QString csv = writeFile(m_dir, "liste.csv", "Name;Vorname;Jg.;m/w;Verein\r\nKern;Ina;1983;w;SV Ost\r\n");
+        const auto open = [&] {
+            prompt.answerFile(csv);
+            w.mainMenu->importieren->trigger();
+            return w.findChild<Timport*>();
+        };
+        Timport* dialog = open();
+        QCOMPARE(dialog->cup->currentText(), QString());
+        dialog->cup->setCurrentText(QStringLiteral("B-Cup"));
+        QTest::mouseClick(dialog->pruefen, Qt::LeftButton);
+        QTest::mouseClick(dialog->uebernehmen, Qt::LeftButton);
+        QTRY_VERIFY(!w.findChild<Timport*>());
+        dialog = open();
+        QCOMPARE(prompt.shown.last(), kOpen + u'|' + m_dir.path());
+        QCOMPARE(dialog->cup->currentText(), QStringLiteral("B-Cup"));
+        delete dialog;
+        w.cup.replaceContent(test::smallCup(1, 0), m_dir.filePath(QStringLiteral("b.rz3")));
+        dialog = open();
+        QCOMPARE(prompt.shown.last(), kOpen + u'|' + m_dir.path());
+        QCOMPARE(dialog->cup->currentText(), QString());
+        delete dialog;
+        QVERIFY(prompt.allAnswered());
     }
 
     void fileProblems() {

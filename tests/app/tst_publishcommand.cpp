@@ -19,7 +19,7 @@ namespace {
 const QString kTitel = QStringLiteral("Ordner für die Veröffentlichung wählen");
 
 QString frage(int dateien, const QString& ordner) {
-    return QStringLiteral("ask: Der Cup wurde veröffentlicht: %1 Dateien im Ordner %2.\n"
+    return QStringLiteral("inform-ask: Der Cup wurde veröffentlicht: %1 Dateien im Ordner %2.\n"
                           "Wollen Sie die Übersicht im Browser ansehen?")
         .arg(dateien)
         .arg(ordner);
