@@ -57,6 +57,13 @@ Id participant(const TCupData& cup, const QString& vorname) {
 
 Id race(const TCupData& cup, int k) { return cup.teil.colId(resultColumn(k)); }
 
+// The fixed fields of a new participant.
+QStringList eva(const QString& startNumber) {
+    return {QStringLiteral("Berg"),    QStringLiteral("Eva"), QStringLiteral("01.02.1990"),
+            QStringLiteral("weiblich"), QStringLiteral("TV Nord"), QStringLiteral("F30"),
+            startNumber,               QStringLiteral("A-Cup")};
+}
+
 std::vector<QString> raceCells(const QString& type, const QString& date) {
     std::vector<QString> cells(kLaufRows);
     cells[kLauftyp] = type;
@@ -98,11 +105,7 @@ private Q_SLOTS:
         QTest::newRow("participant added") << MakeCommand([](TCupData& c) {
             run<SaveParticipantCommand>(
                 c, 0,
-                ParticipantEntry{{QStringLiteral("Berg"), QStringLiteral("Eva"),
-                                  QStringLiteral("01.02.1990"), QStringLiteral("weiblich"),
-                                  QStringLiteral("TV Nord"), QStringLiteral("F30"),
-                                  QStringLiteral("017"), QStringLiteral("A-Cup")},
-                                 {{race(c, 2), QStringLiteral("6000m")}}});
+                ParticipantEntry{eva(QStringLiteral("017")), {{race(c, 2), QStringLiteral("6000m")}}});
         }) << QStringLiteral("Teilnehmer hinzufügen (Berg, Eva)");
         QTest::newRow("participant edited and moved") << MakeCommand([](TCupData& c) {
             const Id bert = participant(c, QStringLiteral("Bert"));
@@ -349,13 +352,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("table"); // CupTable
         QTest::addColumn<bool>("emptyCup");
         QTest::newRow("first participant of a new cup") << MakeCommand([](TCupData& c) {
-            run<SaveParticipantCommand>(
-                c, 0,
-                ParticipantEntry{{QStringLiteral("Berg"), QStringLiteral("Eva"),
-                                  QStringLiteral("01.02.1990"), QStringLiteral("weiblich"),
-                                  QStringLiteral("TV Nord"), QStringLiteral("F30"),
-                                  QStringLiteral("001"), QStringLiteral("A-Cup")},
-                                 {}});
+            run<SaveParticipantCommand>(c, 0, ParticipantEntry{eva(QStringLiteral("001")), {}});
         }) << int(CupTable::teil) << true;
         QTest::newRow("first race of a new cup") << MakeCommand([](TCupData& c) {
             run<SaveRaceCommand>(c, 0, raceCells(kZeitlauf, QStringLiteral("12.05.2026")));
