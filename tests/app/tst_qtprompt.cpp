@@ -83,18 +83,7 @@ private Q_SLOTS:
                  goesOn);
     }
 
-    void notice() {
-        QWidget window;
-        QtPrompt prompt(&window);
-        whenBoxShows([](QMessageBox& box) {
-            QCOMPARE(box.windowTitle(), QStringLiteral("Warnung"));
-            QCOMPARE(buttonTexts(box), QStringList{QStringLiteral("OK")});
-            box.buttons().constFirst()->click();
-        });
-        prompt.notice(QStringLiteral("Hinweis"));
-    }
-
-    // A success is an information; the warnings keep their title.
+    // Notices warn; a success is an information.
     void eachKindOfBoxLooksItsPart_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<int>("icon");
