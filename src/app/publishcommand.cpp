@@ -24,10 +24,11 @@ void veroeffentlichenClick(TCupData& cup, Prompt& prompt) {
     try {
         const QStringList dateien = veroeffentlichen(cup, ordner, cup.htmlStyle);
         const QString uebersicht = QDir(ordner).filePath(datei::kUebersicht);
-        if (prompt.informAndAsk(QStringLiteral("Der Cup wurde veröffentlicht: %1 Dateien im Ordner %2.\n"
-                                      "Wollen Sie die Übersicht im Browser ansehen?")
-                           .arg(dateien.size())
-                           .arg(QDir::toNativeSeparators(ordner))))
+        if (prompt.informAndAsk(
+                QStringLiteral("Der Cup wurde veröffentlicht: %1 Dateien im Ordner %2.\n"
+                               "Wollen Sie die Übersicht im Browser ansehen?")
+                    .arg(dateien.size())
+                    .arg(QDir::toNativeSeparators(ordner))))
             prompt.openUrl(QUrl::fromLocalFile(uebersicht));
     } catch (const RzvError& error) {
         prompt.error(error.message());

@@ -16,8 +16,8 @@ public:
     void inform(const QString& text) override;
     bool informAndAsk(const QString& text) override;
     void error(const QString& text) override;
-    QString openFileName(const QString& title, const QString& filter,
-                         const QString& defaultSuffix, const QString& startFolder) override;
+    QString openFileName(const QString& title, const QString& filter, const QString& defaultSuffix,
+                         const QString& startFolder) override;
     QString saveFileName(const QString& title, const QString& filter,
                          const QString& defaultSuffix) override;
     QString folderName(const QString& title, const QString& startFolder) override;

@@ -11,7 +11,6 @@
 
 using namespace rzv;
 
-
 class TstGridView : public QObject {
     Q_OBJECT
 

@@ -53,7 +53,10 @@ private Q_SLOTS:
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                            m_dir.filePath(QStringLiteral("settings")));
     }
-    void init() { QSettings(QStringLiteral("Rundenzeitverwalter"), QStringLiteral("Rundenzeitverwalter")).clear(); }
+    void init() {
+        QSettings(QStringLiteral("Rundenzeitverwalter"), QStringLiteral("Rundenzeitverwalter"))
+            .clear();
+    }
 
     void registrationThroughTheFileMenu() {
         test::ScriptedPrompt prompt;
@@ -170,7 +173,8 @@ private Q_SLOTS:
         test::ScriptedPrompt prompt;
         Tw w(&prompt);
         w.cup.replaceContent(test::smallCup(1, 0), m_dir.filePath(QStringLiteral("a.rz3")));
-        const QString csv = writeFile(m_dir, "liste.csv", "Name;Vorname;Jg.;m/w;Verein\r\nKern;Ina;1983;w;SV Ost\r\n");
+        const QString csv = writeFile(m_dir, "liste.csv",
+                                      "Name;Vorname;Jg.;m/w;Verein\r\nKern;Ina;1983;w;SV Ost\r\n");
         const auto open = [&] {
             prompt.answerFile(csv);
             w.mainMenu->importieren->trigger();

@@ -93,9 +93,8 @@ private Q_SLOTS:
                                 << QStringList{"OK"};
         QTest::newRow("success") << "inform" << int(QMessageBox::Information) << "Information"
                                  << QStringList{"OK"};
-        QTest::newRow("success with a question")
-            << "informAndAsk" << int(QMessageBox::Information) << "Information"
-            << QStringList{"&Ja", "&Nein"};
+        QTest::newRow("success with a question") << "informAndAsk" << int(QMessageBox::Information)
+                                                 << "Information" << QStringList{"&Ja", "&Nein"};
     }
     void eachKindOfBoxLooksItsPart() {
         QFETCH(QString, kind);

@@ -59,9 +59,14 @@ Id race(const TCupData& cup, int k) { return cup.teil.colId(resultColumn(k)); }
 
 // The fixed fields of a new participant.
 QStringList eva(const QString& startNumber) {
-    return {QStringLiteral("Berg"),    QStringLiteral("Eva"), QStringLiteral("01.02.1990"),
-            QStringLiteral("weiblich"), QStringLiteral("TV Nord"), QStringLiteral("F30"),
-            startNumber,               QStringLiteral("A-Cup")};
+    return {QStringLiteral("Berg"),
+            QStringLiteral("Eva"),
+            QStringLiteral("01.02.1990"),
+            QStringLiteral("weiblich"),
+            QStringLiteral("TV Nord"),
+            QStringLiteral("F30"),
+            startNumber,
+            QStringLiteral("A-Cup")};
 }
 
 std::vector<QString> raceCells(const QString& type, const QString& date) {
@@ -103,9 +108,9 @@ private Q_SLOTS:
             run<SetResultCommand>(c, participant(c, QStringLiteral("Anna")), race(c, 1), QString());
         }) << QStringLiteral("Ergebnis löschen in Lauf 1 für Müller, Anna");
         QTest::newRow("participant added") << MakeCommand([](TCupData& c) {
-            run<SaveParticipantCommand>(
-                c, 0,
-                ParticipantEntry{eva(QStringLiteral("017")), {{race(c, 2), QStringLiteral("6000m")}}});
+            run<SaveParticipantCommand>(c, 0,
+                                        ParticipantEntry{eva(QStringLiteral("017")),
+                                                         {{race(c, 2), QStringLiteral("6000m")}}});
         }) << QStringLiteral("Teilnehmer hinzufügen (Berg, Eva)");
         QTest::newRow("participant edited and moved") << MakeCommand([](TCupData& c) {
             const Id bert = participant(c, QStringLiteral("Bert"));
@@ -366,9 +371,11 @@ private Q_SLOTS:
         make(cup);
         const std::pair after{grid.fixedCols, grid.fixedRows};
         QVERIFY(after != before);
-        while (cup.history().canUndo()) cup.history().undo();
+        while (cup.history().canUndo())
+            cup.history().undo();
         QCOMPARE((std::pair{grid.fixedCols, grid.fixedRows}), before);
-        while (cup.history().canRedo()) cup.history().redo();
+        while (cup.history().canRedo())
+            cup.history().redo();
         QCOMPARE((std::pair{grid.fixedCols, grid.fixedRows}), after);
     }
 

@@ -8,8 +8,8 @@
 #include "modalbox.h"
 
 #include <QLabel>
-#include <QWindow>
 #include <QTest>
+#include <QWindow>
 
 using namespace rzv;
 using namespace rzv::test;
@@ -23,18 +23,21 @@ private Q_SLOTS:
     void fastEntryGoesOnAfterTheOverwriteQuestion_data() {
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("Nein") << "&Nein" << "0:40'00,0\"";
-        QTest::newRow("Ja") << "&Ja" << "0:39'00,0\"";
+        QTest::newRow("Nein") << "&Nein"
+                              << "0:40'00,0\"";
+        QTest::newRow("Ja") << "&Ja"
+                            << "0:39'00,0\"";
     }
     void fastEntryGoesOnAfterTheOverwriteQuestion() {
         QFETCH(QString, answer);
         QFETCH(QString, stored);
         TCupContent cup = newCupContent();
         addRace(cup, QStringLiteral("10.06.2008"), kZeitlauf, QStringLiteral("ja"));
-        const int berg = addParticipant(
-            cup, person(QStringLiteral("Berg"), QStringLiteral("Bert"), QStringLiteral("männlich"),
-                        QStringLiteral("M30"), QStringLiteral("042")),
-            {QStringLiteral("0:40'00,0\"")});
+        const int berg = addParticipant(cup,
+                                        person(QStringLiteral("Berg"), QStringLiteral("Bert"),
+                                               QStringLiteral("männlich"), QStringLiteral("M30"),
+                                               QStringLiteral("042")),
+                                        {QStringLiteral("0:40'00,0\"")});
         addParticipant(cup, person(QStringLiteral("Abel"), QStringLiteral("Anna"),
                                    QStringLiteral("weiblich"), QStringLiteral("F30"),
                                    QStringLiteral("007")));

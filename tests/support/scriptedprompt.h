@@ -63,8 +63,8 @@ public:
         show(QStringLiteral("error: ") + text);
         errors << text;
     }
-    QString openFileName(const QString& title, const QString& filter,
-                         const QString& defaultSuffix, const QString& startFolder) override {
+    QString openFileName(const QString& title, const QString& filter, const QString& defaultSuffix,
+                         const QString& startFolder) override {
         show(QStringLiteral("open: %1|%2|%3").arg(title, filter, defaultSuffix) +
              (startFolder.isEmpty() ? QString() : u'|' + startFolder));
         return take(Kind::File, title).text;
