@@ -1,0 +1,59 @@
+#include "teams/teamlayout.h"
+
+#include "reports/sheet.h"
+
+namespace rzv {
+
+namespace {
+
+QString kategorietitel(Mannschaftskategorie::Geschlecht geschlecht) {
+    switch (geschlecht) {
+    case Mannschaftskategorie::weiblich: return QStringLiteral("Frauenmannschaften");
+    case Mannschaftskategorie::maennlich: return QStringLiteral("Männermannschaften");
+    case Mannschaftskategorie::gemischt: break;
+    }
+    return QStringLiteral("gemischte Mannschaften");
+}
+
+} // namespace
+
+int schreibeKategorien(Ausgabe& ausgabe, const Mannschaftskategorien& kategorien,
+                       const Mannschaftslayout& layout) {
+    const auto& alle = kategorien.alle();
+    int gesamt = 0;
+    for (size_t erste = 0; erste < alle.size();) {
+        const Mannschaftskategorie& cup = alle[erste];
+        if (cup.cvZeile > 0) {
+            ausgabe.leerzeile();
+            ausgabe.doppellinie();
+            ausgabe.leerzeile();
+            ausgabe.p(kSchwarz, Stil::fett, 10, layout.cupTitel(cup));
+        }
+        ausgabe.leerzeile();
+        ausgabe.p(kSchwarz, Stil::unterstrichen, 9, layout.spaltenkopf);
+        int gelistet = 0;
+        size_t kat = erste;
+        for (; kat < alle.size() && alle[kat].cvZeile == cup.cvZeile; ++kat) {
+            ausgabe.leerzeile();
+            ausgabe.p(kSchwarz, Stil::normal, 9, kategorietitel(alle[kat].geschlecht));
+            const int anzahl = layout.liste(kat);
+            if (anzahl == 0) ausgabe.d(-2);
+            gelistet += anzahl;
+        }
+        if (gelistet == 0) ausgabe.d(cup.cvZeile > 0 ? -6 : -2);
+        gesamt += gelistet;
+        erste = kat;
+    }
+    return gesamt;
+}
+
+QString mannschaftsunterzeile(const QString& text, const QString& wert) {
+    return QString(9, u' ') + linksbuendig(text, 62) + rechtsbuendig(wert, 11);
+}
+
+QString wertungszeile(const Mannschaftseinstellungen& einstellungen) {
+    return QStringLiteral("Wertung: die %1 besten Ergebnisse je Verein").arg(einstellungen.groesse) +
+           (einstellungen.gemischt ? QStringLiteral(", Frauen und Männer gemeinsam") : QString());
+}
+
+} // namespace rzv

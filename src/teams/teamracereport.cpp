@@ -1,0 +1,74 @@
+#include "teams/teamracereport.h"
+
+#include "cup/cupdata.h"
+#include "reports/groups.h"
+#include "reports/sheet.h"
+#include "teams/teamlayout.h"
+#include "teams/teamrace.h"
+
+namespace rzv {
+
+namespace {
+
+QString spaltenkopf() {
+    return linksbuendig(QStringLiteral("Pos."), 5) +
+           linksbuendig(QStringLiteral("Verein / Name, Vorname"), 66) +
+           rechtsbuendig(QStringLiteral("Summe"), 11);
+}
+
+void schreibeLaeufer(Ausgabe& ausgabe, const TCellGrid& teil, const Mannschaftsergebnis& m,
+                     int spalte) {
+    for (const Mannschaftslaeufer& l : m.laeufer)
+        ausgabe.p(kSchwarz, Stil::normal, 9,
+                  mannschaftsunterzeile(namensfeld(teil, l.row), teil.cell(spalte, l.row)));
+}
+
+} // namespace
+
+void ausgabe_mannschaftswertung(Ausgabe& ausgabe, const TCupContent& cup, int k,
+                                const Mannschaftseinstellungen& einstellungen) {
+    ausgabe.clear();
+    const Mannschaftskategorien kategorien(cup, einstellungen);
+    const Mannschaftslauf lauf = mannschaftswertung(cup, k, kategorien, einstellungen.groesse);
+    berichtskopf(ausgabe, cup);
+    ausgabe.p(kSchwarz, Stil::fett, 12,
+              QStringLiteral("Mannschaftswertung vom ") + cup.laufe.cell(k, kDatum));
+    ausgabe.p(kSchwarz, Stil::fett, 12,
+              QStringLiteral("Lauf ") + cup.laufe.cell(k, kLaufnummer) + QStringLiteral(" - ") +
+                  cup.laufe.cell(k, kLauftyp));
+    ausgabe.p(kSchwarz, Stil::normal, 9, wertungszeile(einstellungen));
+
+    const TCellGrid& teil = cup.teil;
+    const int spalte = resultColumn(k);
+    Mannschaftslayout layout;
+    layout.spaltenkopf = spaltenkopf();
+    layout.cupTitel = [&](const Mannschaftskategorie& c) {
+        return QStringLiteral("Ergebnisse im ") + c.cupVariation + QStringLiteral(" (") +
+               cup.cv.cell(lauf.zeitlauf ? 1 : 2, c.cvZeile) + u')';
+    };
+    layout.liste = [&](size_t kategorie) {
+        const Kategoriewertung& wertung = lauf.wertungen[kategorie];
+        for (const Mannschaftsergebnis& m : wertung.gewertet) {
+            ausgabe.p(kSchwarz, Stil::fett, 9,
+                      platzfeld(m.platz) + linksbuendig(m.verein, 66) +
+                          rechtsbuendig(mannschaftswert(lauf.zeitlauf, m.summe), 11));
+            schreibeLaeufer(ausgabe, teil, m, spalte);
+        }
+        for (const Mannschaftsergebnis& m : wertung.nichtGewertet) {
+            ausgabe.p(kSchwarz, Stil::fett, 9,
+                      platzfeld(0) + linksbuendig(m.verein, 52) +
+                          rechtsbuendig(QStringLiteral("nicht gewertet (%1 von %2)")
+                                            .arg(m.laeufer.size())
+                                            .arg(einstellungen.groesse),
+                                        25));
+            schreibeLaeufer(ausgabe, teil, m, spalte);
+        }
+        return static_cast<int>(wertung.gewertet.size() + wertung.nichtGewertet.size());
+    };
+    if (schreibeKategorien(ausgabe, kategorien, layout) == 0)
+        ausgabe.p(kSchwarz, Stil::normal, 9,
+                  QStringLiteral("Kein Verein hat in diesem Lauf ein gültiges Ergebnis."));
+    berichtsfuss(ausgabe);
+}
+
+} // namespace rzv
