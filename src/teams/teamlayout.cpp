@@ -17,9 +17,9 @@ QString kategorietitel(Mannschaftskategorie::Geschlecht geschlecht) {
 
 } // namespace
 
-int schreibeKategorien(Ausgabe& ausgabe, const Mannschaftskategorien& kategorien,
+int schreibeKategorien(Ausgabe& ausgabe, const Mannschaften& mannschaften,
                        const Mannschaftslayout& layout) {
-    const auto& alle = kategorien.alle();
+    const auto& alle = mannschaften.kategorien();
     int gesamt = 0;
     for (size_t erste = 0; erste < alle.size();) {
         const Mannschaftskategorie& cup = alle[erste];

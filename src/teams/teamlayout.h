@@ -22,7 +22,7 @@ struct Mannschaftslayout {
 // The categories of a team report: with cup variations each under its title, then the column
 // heading and each category under its own line ("Frauenmannschaften", "Männermannschaften" or
 // "gemischte Mannschaften"). What lists nobody leaves no lines. Returns the teams listed.
-int schreibeKategorien(Ausgabe& ausgabe, const Mannschaftskategorien& kategorien,
+int schreibeKategorien(Ausgabe& ausgabe, const Mannschaften& mannschaften,
                        const Mannschaftslayout& layout);
 
 // The line under a team's line: a participant, a race, ... and the value it ends with.

@@ -7,6 +7,7 @@
 
 #include <QHash>
 #include <algorithm>
+#include <array>
 #include <limits>
 #include <optional>
 
@@ -18,8 +19,7 @@ bool ohneVerein(const QString& verein) {
            name.compare(u"ohne Verein", Qt::CaseInsensitive) == 0;
 }
 
-Mannschaftskategorien::Mannschaftskategorien(const TCupContent& cup,
-                                             const Mannschaftseinstellungen& einstellungen) {
+Mannschaften::Mannschaften(const TCupContent& cup, const Mannschaftseinstellungen& einstellungen) {
     // The cup variations by name (the first row of a name counts), or one without a name.
     QHash<QString, int> cupIndex;
     std::vector<std::pair<int, QString>> cups;
@@ -43,18 +43,39 @@ Mannschaftskategorien::Mannschaftskategorien(const TCupContent& cup,
 
     const TCellGrid& teil = cup.teil;
     const int proCup = static_cast<int>(geschlechter.size());
-    m_von.assign(static_cast<size_t>(std::max(teil.rowCount(), 1)), -1);
+    const size_t zeilen = static_cast<size_t>(std::max(teil.rowCount(), 1));
+    m_von.assign(zeilen, -1);
+    QHash<std::pair<int, QString>, int> nummern;
     for (int i = 1; i < teil.rowCount(); ++i) {
-        if (ohneVerein(teil.cell(kVerein, i))) continue;
+        const QString& verein = teil.cell(kVerein, i);
+        if (ohneVerein(verein)) continue;
         const int cupNr = cup.hasCupVariations() ? cupIndex.value(teil.cell(kCup, i), -1) : 0;
         const QString& geschlecht = teil.cell(kGeschlecht, i);
         const int geschlechtNr = einstellungen.gemischt        ? 0
                                  : geschlecht == u"weiblich"   ? 0
                                  : geschlecht == u"männlich"   ? 1
                                                                : -1;
-        if (cupNr >= 0 && geschlechtNr >= 0)
-            m_von[static_cast<size_t>(i)] = cupNr * proCup + geschlechtNr;
+        if (cupNr < 0 || geschlechtNr < 0) continue;
+        const std::pair<int, QString> schluessel{cupNr * proCup + geschlechtNr, verein};
+        auto it = nummern.find(schluessel);
+        if (it == nummern.end()) {
+            it = nummern.insert(schluessel, anzahl());
+            m_mannschaften.push_back(schluessel);
+        }
+        m_von[static_cast<size_t>(i)] = *it;
     }
+
+    // Name, first name and start number in text order, each key read once.
+    std::vector<std::pair<std::array<std::u32string, 3>, int>> schluessel;
+    for (int i = 1; i < teil.rowCount(); ++i)
+        if (m_von[static_cast<size_t>(i)] >= 0)
+            schluessel.push_back({{textKey(teil.cell(kName, i)), textKey(teil.cell(kVorname, i)),
+                                   textKey(teil.cell(kStartnummer, i))},
+                                  i});
+    std::sort(schluessel.begin(), schluessel.end());
+    m_namensrang.assign(zeilen, 0);
+    for (size_t n = 0; n < schluessel.size(); ++n)
+        m_namensrang[static_cast<size_t>(schluessel[n].second)] = static_cast<int>(n);
 }
 
 namespace {
@@ -84,27 +105,27 @@ bool besser(bool zeitlauf, long long a, long long b) {
 
 // The order of a club's results, best first; equal results in name order, so that the same
 // runners count whatever order the participant table is in.
-void ordneLaeufer(std::vector<Mannschaftslaeufer>& laeufer, const TCellGrid& teil, bool zeitlauf) {
+void ordneLaeufer(std::vector<Mannschaftslaeufer>& laeufer, const Mannschaften& mannschaften,
+                  bool zeitlauf) {
     std::sort(laeufer.begin(), laeufer.end(),
               [&](const Mannschaftslaeufer& a, const Mannschaftslaeufer& b) {
                   if (a.wert != b.wert) return besser(zeitlauf, a.wert, b.wert);
-                  for (const int spalte : {kName, kVorname, kStartnummer})
-                      if (const int c = textCompare(teil.cell(spalte, a.row), teil.cell(spalte, b.row)))
-                          return c < 0;
-                  return a.row < b.row;
+                  return mannschaften.namensrang(a.row) < mannschaften.namensrang(b.row);
               });
 }
 
-bool vereinVor(const QString& a, const QString& b) {
-    const int c = textCompare(a, b);
-    return c != 0 ? c < 0 : a < b;
-}
-
-Kategoriewertung werte(std::vector<Mannschaftsergebnis> mannschaften, const TCellGrid& teil,
+// Ranks the teams of one category.
+Kategoriewertung werte(std::vector<Mannschaftsergebnis> ergebnisse, const Mannschaften& mannschaften,
                        bool zeitlauf, int groesse) {
+    const auto vereinVor = [&](const Mannschaftsergebnis& a, const Mannschaftsergebnis& b) {
+        const QString& x = mannschaften.verein(a.mannschaft);
+        const QString& y = mannschaften.verein(b.mannschaft);
+        const int c = textCompare(x, y);
+        return c != 0 ? c < 0 : x < y;
+    };
     Kategoriewertung wertung;
-    for (Mannschaftsergebnis& m : mannschaften) {
-        ordneLaeufer(m.laeufer, teil, zeitlauf);
+    for (Mannschaftsergebnis& m : ergebnisse) {
+        ordneLaeufer(m.laeufer, mannschaften, zeitlauf);
         if (static_cast<int>(m.laeufer.size()) < groesse) {
             wertung.nichtGewertet.push_back(std::move(m));
             continue;
@@ -117,47 +138,60 @@ Kategoriewertung werte(std::vector<Mannschaftsergebnis> mannschaften, const TCel
     std::sort(wertung.gewertet.begin(), wertung.gewertet.end(),
               [&](const Mannschaftsergebnis& a, const Mannschaftsergebnis& b) {
                   if (a.summe != b.summe) return besser(zeitlauf, a.summe, b.summe);
-                  return vereinVor(a.verein, b.verein);
+                  return vereinVor(a, b);
               });
     for (size_t n = 0; n < wertung.gewertet.size(); ++n)
         wertung.gewertet[n].platz = n > 0 && wertung.gewertet[n].summe == wertung.gewertet[n - 1].summe
                                         ? wertung.gewertet[n - 1].platz
                                         : static_cast<int>(n) + 1;
     std::sort(wertung.nichtGewertet.begin(), wertung.nichtGewertet.end(),
-              [](const Mannschaftsergebnis& a, const Mannschaftsergebnis& b) {
+              [&](const Mannschaftsergebnis& a, const Mannschaftsergebnis& b) {
                   if (a.laeufer.size() != b.laeufer.size()) return a.laeufer.size() > b.laeufer.size();
-                  return vereinVor(a.verein, b.verein);
+                  return vereinVor(a, b);
               });
     return wertung;
 }
 
 } // namespace
 
-Mannschaftslauf mannschaftswertung(const TCupContent& cup, int k,
-                                   const Mannschaftskategorien& kategorien, int groesse) {
-    Mannschaftslauf lauf;
-    lauf.zeitlauf = cup.laufe.cell(k, kLauftyp) == kZeitlauf;
+std::vector<Mannschaftslauf> mannschaftswertungen(const TCupContent& cup, int von, int bis,
+                                                  const Mannschaften& mannschaften, int groesse) {
+    const size_t laeufe = static_cast<size_t>(std::max(bis - von + 1, 0));
+    std::vector<Mannschaftslauf> ergebnis(laeufe);
+    for (size_t n = 0; n < laeufe; ++n)
+        ergebnis[n].zeitlauf = cup.laufe.cell(von + static_cast<int>(n), kLauftyp) == kZeitlauf;
+    // The results of each team in each race, the teams in the order they first appear.
+    const size_t anzahl = static_cast<size_t>(mannschaften.anzahl());
+    std::vector<int> ergebnisVon(laeufe * anzahl, -1);
+    std::vector<std::vector<Mannschaftsergebnis>> ergebnisse(laeufe);
     const TCellGrid& teil = cup.teil;
-    const int spalte = resultColumn(k);
-    std::vector<std::vector<Mannschaftsergebnis>> mannschaften(kategorien.alle().size());
-    std::vector<QHash<QString, size_t>> index(kategorien.alle().size());
     for (int i = 1; i < teil.rowCount(); ++i) {
-        const int kategorie = kategorien.von(i);
-        if (kategorie < 0) continue;
-        const auto wert = wertVon(teil.cell(spalte, i), lauf.zeitlauf);
-        if (!wert) continue;
-        auto& liste = mannschaften[static_cast<size_t>(kategorie)];
-        const QString& verein = teil.cell(kVerein, i);
-        auto it = index[static_cast<size_t>(kategorie)].find(verein);
-        if (it == index[static_cast<size_t>(kategorie)].end()) {
-            it = index[static_cast<size_t>(kategorie)].insert(verein, liste.size());
-            liste.push_back({verein, 0, 0, {}});
+        const int mannschaft = mannschaften.von(i);
+        if (mannschaft < 0) continue;
+        const TCellGrid::Row& zeile = teil.row(i);
+        for (size_t n = 0; n < laeufe; ++n) {
+            const size_t spalte = static_cast<size_t>(resultColumn(von + static_cast<int>(n)));
+            if (spalte >= zeile.size()) break;
+            const auto wert = wertVon(zeile[spalte], ergebnis[n].zeitlauf);
+            if (!wert) continue;
+            int& nummer = ergebnisVon[n * anzahl + static_cast<size_t>(mannschaft)];
+            if (nummer < 0) {
+                nummer = static_cast<int>(ergebnisse[n].size());
+                ergebnisse[n].push_back({mannschaft, 0, 0, {}});
+            }
+            ergebnisse[n][static_cast<size_t>(nummer)].laeufer.push_back({i, *wert});
         }
-        liste[*it].laeufer.push_back({i, *wert});
     }
-    for (auto& liste : mannschaften)
-        lauf.wertungen.push_back(werte(std::move(liste), teil, lauf.zeitlauf, groesse));
-    return lauf;
+    for (size_t n = 0; n < laeufe; ++n) {
+        std::vector<std::vector<Mannschaftsergebnis>> proKategorie(mannschaften.kategorien().size());
+        for (Mannschaftsergebnis& m : ergebnisse[n])
+            proKategorie[static_cast<size_t>(mannschaften.kategorie(m.mannschaft))].push_back(
+                std::move(m));
+        for (auto& liste : proKategorie)
+            ergebnis[n].wertungen.push_back(
+                werte(std::move(liste), mannschaften, ergebnis[n].zeitlauf, groesse));
+    }
+    return ergebnis;
 }
 
 QString mannschaftswert(bool zeitlauf, long long wert) {

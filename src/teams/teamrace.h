@@ -20,18 +20,28 @@ struct Mannschaftskategorie {
     Geschlecht geschlecht;
 };
 
-// The categories in report order, and the category of each participant.
-class Mannschaftskategorien {
+// The teams of a cup, found once for all its races: the categories in report order, the team of
+// each participant (a club within a category) and each participant's rank in name order, which
+// decides between equal results.
+class Mannschaften {
 public:
-    Mannschaftskategorien(const TCupContent& cup, const Mannschaftseinstellungen& einstellungen);
-    const std::vector<Mannschaftskategorie>& alle() const { return m_kategorien; }
-    // The category of participant row i, or -1 when it is in none (no team, a sex or cup
-    // variation the cup does not know).
+    Mannschaften(const TCupContent& cup, const Mannschaftseinstellungen& einstellungen);
+    const std::vector<Mannschaftskategorie>& kategorien() const { return m_kategorien; }
+    int anzahl() const { return static_cast<int>(m_mannschaften.size()); }
+    // The team of participant row i, or -1 when it is in none (no club, a sex or cup variation
+    // the cup does not know).
     int von(int i) const { return m_von[static_cast<size_t>(i)]; }
+    int kategorie(int mannschaft) const { return m_mannschaften[static_cast<size_t>(mannschaft)].first; }
+    const QString& verein(int mannschaft) const {
+        return m_mannschaften[static_cast<size_t>(mannschaft)].second;
+    }
+    int namensrang(int i) const { return m_namensrang[static_cast<size_t>(i)]; }
 
 private:
     std::vector<Mannschaftskategorie> m_kategorien;
+    std::vector<std::pair<int, QString>> m_mannschaften; // category and club
     std::vector<int> m_von;
+    std::vector<int> m_namensrang;
 };
 
 // One counted result of a team: the participant row and its value (tenths of a second in a time
@@ -44,7 +54,7 @@ struct Mannschaftslaeufer {
 // A club in one race: ranked with the sum of its N best results, or not ranked ("nicht
 // gewertet") when it had fewer valid results than N.
 struct Mannschaftsergebnis {
-    QString verein;
+    int mannschaft;
     int platz = 0;        // 0: not ranked
     long long summe = 0;  // ranked teams: the sum of the counted results
     std::vector<Mannschaftslaeufer> laeufer; // best first: the N counted, or all it had
@@ -57,13 +67,14 @@ struct Kategoriewertung {
     std::vector<Mannschaftsergebnis> nichtGewertet;
 };
 
-// The team ranking of race k: one ranking per category, in the order of the categories.
+// The team ranking of a race: one ranking per category, in the order of the categories.
 struct Mannschaftslauf {
     bool zeitlauf;
     std::vector<Kategoriewertung> wertungen;
 };
-Mannschaftslauf mannschaftswertung(const TCupContent& cup, int k,
-                                   const Mannschaftskategorien& kategorien, int groesse);
+// The team rankings of races von to bis, the participant table read row by row once.
+std::vector<Mannschaftslauf> mannschaftswertungen(const TCupContent& cup, int von, int bis,
+                                                  const Mannschaften& mannschaften, int groesse);
 
 // A sum (or one result's value) in the cup's notation: h:mm'ss,z" in a time race, metres in a
 // distance race.

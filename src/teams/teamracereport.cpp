@@ -28,8 +28,9 @@ void schreibeLaeufer(Ausgabe& ausgabe, const TCellGrid& teil, const Mannschaftse
 void ausgabe_mannschaftswertung(Ausgabe& ausgabe, const TCupContent& cup, int k,
                                 const Mannschaftseinstellungen& einstellungen) {
     ausgabe.clear();
-    const Mannschaftskategorien kategorien(cup, einstellungen);
-    const Mannschaftslauf lauf = mannschaftswertung(cup, k, kategorien, einstellungen.groesse);
+    const Mannschaften mannschaften(cup, einstellungen);
+    const Mannschaftslauf lauf =
+        mannschaftswertungen(cup, k, k, mannschaften, einstellungen.groesse).front();
     berichtskopf(ausgabe, cup);
     ausgabe.p(kSchwarz, Stil::fett, 12,
               QStringLiteral("Mannschaftswertung vom ") + cup.laufe.cell(k, kDatum));
@@ -50,13 +51,13 @@ void ausgabe_mannschaftswertung(Ausgabe& ausgabe, const TCupContent& cup, int k,
         const Kategoriewertung& wertung = lauf.wertungen[kategorie];
         for (const Mannschaftsergebnis& m : wertung.gewertet) {
             ausgabe.p(kSchwarz, Stil::fett, 9,
-                      platzfeld(m.platz) + linksbuendig(m.verein, 66) +
+                      platzfeld(m.platz) + linksbuendig(mannschaften.verein(m.mannschaft), 66) +
                           rechtsbuendig(mannschaftswert(lauf.zeitlauf, m.summe), 11));
             schreibeLaeufer(ausgabe, teil, m, spalte);
         }
         for (const Mannschaftsergebnis& m : wertung.nichtGewertet) {
             ausgabe.p(kSchwarz, Stil::fett, 9,
-                      platzfeld(0) + linksbuendig(m.verein, 52) +
+                      platzfeld(0) + linksbuendig(mannschaften.verein(m.mannschaft), 52) +
                           rechtsbuendig(QStringLiteral("nicht gewertet (%1 von %2)")
                                             .arg(m.laeufer.size())
                                             .arg(einstellungen.groesse),
@@ -65,7 +66,7 @@ void ausgabe_mannschaftswertung(Ausgabe& ausgabe, const TCupContent& cup, int k,
         }
         return static_cast<int>(wertung.gewertet.size() + wertung.nichtGewertet.size());
     };
-    if (schreibeKategorien(ausgabe, kategorien, layout) == 0)
+    if (schreibeKategorien(ausgabe, mannschaften, layout) == 0)
         ausgabe.p(kSchwarz, Stil::normal, 9,
                   QStringLiteral("Kein Verein hat in diesem Lauf ein gültiges Ergebnis."));
     berichtsfuss(ausgabe);

@@ -3,7 +3,6 @@
 #include "cup/textorder.h"
 #include "scoring/points.h"
 
-#include <QHash>
 #include <algorithm>
 
 namespace rzv {
@@ -28,7 +27,8 @@ long long zaehle(std::vector<Mannschaftslaufwert>& laeufe, int max, bool platzzi
     return summe;
 }
 
-void ordne(std::vector<Mannschaftsstandeintrag>& liste, const TCupContent& cup, bool platzziffern) {
+void ordne(std::vector<Mannschaftsstandeintrag>& liste, const TCupContent& cup,
+           const Mannschaften& mannschaften, bool platzziffern) {
     const auto platziert = [&](const Mannschaftsstandeintrag& e) {
         return static_cast<int>(e.laeufe.size()) >= cup.min;
     };
@@ -39,8 +39,10 @@ void ordne(std::vector<Mannschaftsstandeintrag>& liste, const TCupContent& cup, 
                       return platzziffern ? a.summe < b.summe : a.summe > b.summe;
                   if (!platziert(a) && a.laeufe.size() != b.laeufe.size())
                       return a.laeufe.size() > b.laeufe.size();
-                  const int c = textCompare(a.verein, b.verein);
-                  return c != 0 ? c < 0 : a.verein < b.verein;
+                  const QString& x = mannschaften.verein(a.mannschaft);
+                  const QString& y = mannschaften.verein(b.mannschaft);
+                  const int c = textCompare(x, y);
+                  return c != 0 ? c < 0 : x < y;
               });
     for (size_t n = 0; n < liste.size() && platziert(liste[n]); ++n)
         liste[n].platz = n > 0 && liste[n].summe == liste[n - 1].summe ? liste[n - 1].platz
@@ -49,35 +51,37 @@ void ordne(std::vector<Mannschaftsstandeintrag>& liste, const TCupContent& cup, 
 
 } // namespace
 
-Mannschaftsstand mannschaftsstand(const TCupContent& cup, int n,
-                                  const Mannschaftskategorien& kategorien,
+Mannschaftsstand mannschaftsstand(const TCupContent& cup, int n, const Mannschaften& mannschaften,
                                   const Mannschaftseinstellungen& einstellungen) {
-    const size_t anzahl = kategorien.alle().size();
-    Mannschaftsstand stand;
-    stand.kategorien.resize(anzahl);
-    std::vector<QHash<QString, size_t>> index(anzahl);
+    // Every team ranked at least once, in the order they first were.
+    std::vector<int> eintragVon(static_cast<size_t>(mannschaften.anzahl()), -1);
+    std::vector<Mannschaftsstandeintrag> eintraege;
     Punkterechner rechner(cup);
+    const std::vector<Mannschaftslauf> laeufe =
+        mannschaftswertungen(cup, 1, n, mannschaften, einstellungen.groesse);
     for (int k = 1; k <= n; ++k) {
-        const Mannschaftslauf lauf = mannschaftswertung(cup, k, kategorien, einstellungen.groesse);
-        for (size_t kat = 0; kat < anzahl; ++kat) {
-            auto& liste = stand.kategorien[kat];
-            for (const Mannschaftsergebnis& m : lauf.wertungen[kat].gewertet) {
-                auto it = index[kat].find(m.verein);
-                if (it == index[kat].end()) {
-                    it = index[kat].insert(m.verein, liste.size());
-                    liste.push_back({m.verein, 0, 0, {}});
+        for (const Kategoriewertung& wertung : laeufe[static_cast<size_t>(k - 1)].wertungen) {
+            for (const Mannschaftsergebnis& m : wertung.gewertet) {
+                int& nummer = eintragVon[static_cast<size_t>(m.mannschaft)];
+                if (nummer < 0) {
+                    nummer = static_cast<int>(eintraege.size());
+                    eintraege.push_back({m.mannschaft, 0, 0, {}});
                 }
                 const long long wert =
                     einstellungen.platzziffern ? m.platz : rechner.laufwertung(k, m.platz);
-                liste[*it].laeufe.push_back({k, m.platz, wert, false});
+                eintraege[static_cast<size_t>(nummer)].laeufe.push_back({k, m.platz, wert, false});
             }
         }
     }
-    for (auto& liste : stand.kategorien) {
-        for (Mannschaftsstandeintrag& e : liste)
-            e.summe = zaehle(e.laeufe, cup.max, einstellungen.platzziffern);
-        ordne(liste, cup, einstellungen.platzziffern);
+    Mannschaftsstand stand;
+    stand.kategorien.resize(mannschaften.kategorien().size());
+    for (Mannschaftsstandeintrag& e : eintraege) {
+        e.summe = zaehle(e.laeufe, cup.max, einstellungen.platzziffern);
+        stand.kategorien[static_cast<size_t>(mannschaften.kategorie(e.mannschaft))].push_back(
+            std::move(e));
     }
+    for (auto& liste : stand.kategorien)
+        ordne(liste, cup, mannschaften, einstellungen.platzziffern);
     return stand;
 }
 

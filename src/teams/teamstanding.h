@@ -20,7 +20,7 @@ struct Mannschaftslaufwert {
 
 // A team in the standing: placed when it was ranked in at least `min` races.
 struct Mannschaftsstandeintrag {
-    QString verein;
+    int mannschaft;
     int platz = 0; // 0: below the minimum
     long long summe = 0;
     std::vector<Mannschaftslaufwert> laeufe; // the races it was ranked in, in race order
@@ -33,7 +33,7 @@ struct Mannschaftsstand {
     std::vector<std::vector<Mannschaftsstandeintrag>> kategorien;
 };
 Mannschaftsstand mannschaftsstand(const TCupContent& cup, int n,
-                                  const Mannschaftskategorien& kategorien,
+                                  const Mannschaften& mannschaften,
                                   const Mannschaftseinstellungen& einstellungen);
 
 } // namespace rzv

@@ -34,8 +34,8 @@ QString laufzeile(const TCupContent& cup, const Mannschaftslaufwert& l) {
 void ausgabe_mannschaftsstand(Ausgabe& ausgabe, const TCupContent& cup, int n,
                               const Mannschaftseinstellungen& einstellungen) {
     ausgabe.clear();
-    const Mannschaftskategorien kategorien(cup, einstellungen);
-    const Mannschaftsstand stand = mannschaftsstand(cup, n, kategorien, einstellungen);
+    const Mannschaften mannschaften(cup, einstellungen);
+    const Mannschaftsstand stand = mannschaftsstand(cup, n, mannschaften, einstellungen);
     berichtskopf(ausgabe, cup);
     ausgabe.p(kSchwarz, Stil::fett, 12,
               QStringLiteral("Mannschaftsstand nach Lauf ") + QString::number(n));
@@ -51,7 +51,7 @@ void ausgabe_mannschaftsstand(Ausgabe& ausgabe, const TCupContent& cup, int n,
         const auto& liste = stand.kategorien[kategorie];
         for (const Mannschaftsstandeintrag& e : liste) {
             ausgabe.p(kSchwarz, Stil::fett, 9,
-                      platzfeld(e.platz) + linksbuendig(e.verein, 60) +
+                      platzfeld(e.platz) + linksbuendig(mannschaften.verein(e.mannschaft), 60) +
                           rechtsbuendig(QString::number(e.laeufe.size()), 6) +
                           rechtsbuendig(e.platz > 0 ? QString::number(e.summe)
                                                     : QStringLiteral("---"),
@@ -65,7 +65,7 @@ void ausgabe_mannschaftsstand(Ausgabe& ausgabe, const TCupContent& cup, int n,
         }
         return static_cast<int>(liste.size());
     };
-    if (schreibeKategorien(ausgabe, kategorien, layout) == 0)
+    if (schreibeKategorien(ausgabe, mannschaften, layout) == 0)
         ausgabe.p(kSchwarz, Stil::normal, 9,
                   QStringLiteral("Bis zu diesem Lauf wurde keine Mannschaft gewertet."));
     berichtsfuss(ausgabe);
