@@ -2,12 +2,17 @@
 
 namespace rzv::cli {
 
-Arguments parseArguments(const QStringList& args, const QStringList& knownOptions) {
+Arguments parseArguments(const QStringList& args, const QStringList& knownOptions,
+                         const QStringList& flags) {
     Arguments parsed;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& word = args[i];
         if (!word.startsWith(QStringLiteral("--"))) {
             parsed.words.append(word);
+            continue;
+        }
+        if (flags.contains(word)) {
+            parsed.options.insert(word, QString());
             continue;
         }
         if (!knownOptions.contains(word))

@@ -24,8 +24,10 @@ struct Arguments {
     }
 };
 
-// Splits the words; each of the known options takes the word after it as its value.
-Arguments parseArguments(const QStringList& args, const QStringList& knownOptions);
+// Splits the words; each of the known options takes the word after it as its value, each of the
+// flags none (it is recorded with an empty value).
+Arguments parseArguments(const QStringList& args, const QStringList& knownOptions,
+                         const QStringList& flags = {});
 
 // Stops unless exactly `count` positional words were given.
 void requireWordCount(const QStringList& words, qsizetype count);

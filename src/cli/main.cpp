@@ -27,6 +27,8 @@ const Command kCommands[] = {
     {"report",
      "rzv report race DATEI K                Statistik des Laufes K\n"
      "rzv report standings DATEI N           Gesamtstatistik nach Lauf N\n"
+     "rzv report teams DATEI K               Mannschaftswertung des Laufes K\n"
+     "rzv report team-standings DATEI K      Mannschaftsstand nach Lauf K\n"
      "rzv report participant DATEI SN        Teilnehmerstatistik der Startnummer SN\n"
      "rzv report all DATEI                   Teilnehmerstatistik - Alle\n"
      "rzv report dlv DATEI K --version 1|2   DLV-Bericht des Laufes K, Version 1 oder 2\n"
@@ -34,6 +36,10 @@ const Command kCommands[] = {
      "    --html ZIEL [--style 0|1]\n"
      "                             HTML-Export nach ZIEL (nicht für dlv); Stil 0 \"Standard RZV\n"
      "                             Stil\" (Vorgabe), 1 \"weiss-blauer Hintergrund\"\n"
+     "    --size N, --gemischt, --platzziffern\n"
+     "                             nur teams und team-standings: N beste Ergebnisse je Verein\n"
+     "                             (2 bis 10), Frauen und Männer gemeinsam, Summe der Plätze\n"
+     "                             statt Punkte; ohne sie gelten die Einstellungen neben DATEI\n"
      "    ohne --pdf und --html werden die Zeilen des Berichts ausgegeben",
      runReport},
     {"certificates",

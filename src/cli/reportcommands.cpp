@@ -8,6 +8,7 @@
 
 #include "cup/cupfile.h"
 #include "cup/errors.h"
+#include "cup/notation.h"
 #include "reports/dlv.h"
 #include "reports/gesamt.h"
 #include "reports/htmlexport.h"
@@ -15,6 +16,9 @@
 #include "reports/printausgabe.h"
 #include "reports/sheet.h"
 #include "reports/teilnehmer.h"
+#include "teams/teamracereport.h"
+#include "teams/teamsettings.h"
+#include "teams/teamstandingreport.h"
 
 #include <QHash>
 #include <algorithm>
@@ -35,6 +39,24 @@ struct ReportKind {
     void (*write)(Ausgabe& sheet, TCupData& cup, const ReportRequest& request);
 };
 
+// The team settings stored beside the cup file, overridden by --size, --gemischt and
+// --platzziffern.
+Mannschaftseinstellungen teamSettings(const ReportRequest& request) {
+    Mannschaftseinstellungen settings = ladeMannschaftseinstellungen(request.words[0]);
+    if (request.has(QStringLiteral("--size"))) {
+        const auto size = readInt(request.value(QStringLiteral("--size")));
+        if (!size || *size < Mannschaftseinstellungen::kMinGroesse ||
+            *size > Mannschaftseinstellungen::kMaxGroesse)
+            throw UsageError(QStringLiteral("Die Option --size erwartet eine Zahl von %1 bis %2.")
+                                 .arg(Mannschaftseinstellungen::kMinGroesse)
+                                 .arg(Mannschaftseinstellungen::kMaxGroesse));
+        settings.groesse = *size;
+    }
+    if (request.has(QStringLiteral("--gemischt"))) settings.gemischt = true;
+    if (request.has(QStringLiteral("--platzziffern"))) settings.platzziffern = true;
+    return settings;
+}
+
 const ReportKind kKinds[] = {
     {"race", 2,
      [](Ausgabe& sheet, TCupData& cup, const ReportRequest& request) {
@@ -43,6 +65,16 @@ const ReportKind kKinds[] = {
     {"standings", 2,
      [](Ausgabe& sheet, TCupData& cup, const ReportRequest& request) {
          ausgabe_gesamt(sheet, cup, raceNumber(request.words[1], cup));
+     }},
+    {"teams", 2,
+     [](Ausgabe& sheet, TCupData& cup, const ReportRequest& request) {
+         ausgabe_mannschaftswertung(sheet, cup, raceNumber(request.words[1], cup),
+                                    teamSettings(request));
+     }},
+    {"team-standings", 2,
+     [](Ausgabe& sheet, TCupData& cup, const ReportRequest& request) {
+         ausgabe_mannschaftsstand(sheet, cup, raceNumber(request.words[1], cup),
+                                  teamSettings(request));
      }},
     {"participant", 2,
      [](Ausgabe& sheet, TCupData& cup, const ReportRequest& request) {
@@ -93,7 +125,10 @@ const ReportOutput kOutputs[] = {
 };
 
 // Options that qualify a report or an output rather than choosing one; each takes a value.
-const QStringList kQualifiers{QStringLiteral("--style"), QStringLiteral("--version")};
+const QStringList kQualifiers{QStringLiteral("--style"), QStringLiteral("--version"),
+                              QStringLiteral("--size")};
+// Options of the team reports that take no value.
+const QStringList kTeamFlags{QStringLiteral("--gemischt"), QStringLiteral("--platzziffern")};
 
 QStringList knownOptions() {
     QStringList options = kQualifiers;
@@ -105,8 +140,13 @@ QStringList knownOptions() {
 } // namespace
 
 int runReport(const QStringList& args) {
-    ReportRequest request = parseArguments(args, knownOptions());
+    ReportRequest request = parseArguments(args, knownOptions(), kTeamFlags);
     const ReportKind& kind = chooseKind(kKinds, request.words);
+    if (!QLatin1String(kind.name).startsWith(QLatin1String("team")))
+        for (const QString& option : kTeamFlags + QStringList{QStringLiteral("--size")})
+            if (request.has(option))
+                throw UsageError(
+                    QStringLiteral("Die Option %1 gilt nur für teams und team-standings.").arg(option));
     request.words.removeFirst();
     requireWordCount(request.words, kind.arguments);
 
