@@ -17,7 +17,7 @@ QString spaltenkopf(bool platzziffern) {
 }
 
 QString gesamtzeile(const TCupContent& cup, bool platzziffern) {
-    return QStringLiteral("Gesamt: Summe der %1, höchstens %2 Läufe gewertet, mindestens %3 nötig")
+    return QStringLiteral("Gesamt: Summe der %1, gewertete Läufe: höchstens %2, mindestens %3")
         .arg(platzziffern ? QStringLiteral("Platzziffern") : QStringLiteral("Punkte"))
         .arg(cup.max)
         .arg(cup.min);

@@ -179,7 +179,7 @@ private Q_SLOTS:
         // Points from the points table, race 2 counting double plus 5. TV Nord's women scored
         // 20 in races 1 and 3: the earlier one counts.
         QTest::newRow("best two of three") << 2 << 2 << false << QStringList{
-            "Gesamt: Summe der Punkte, höchstens 2 Läufe gewertet, mindestens 2 nötig",
+            "Gesamt: Summe der Punkte, gewertete Läufe: höchstens 2, mindestens 2",
             " ",
             kPointsHeading,
             " ",
@@ -202,7 +202,7 @@ private Q_SLOTS:
         };
         // Ranked in two races, one short of the minimum: no place, "---".
         QTest::newRow("minimum") << 3 << 3 << false << QStringList{
-            "Gesamt: Summe der Punkte, höchstens 3 Läufe gewertet, mindestens 3 nötig",
+            "Gesamt: Summe der Punkte, gewertete Läufe: höchstens 3, mindestens 3",
             " ",
             kPointsHeading,
             " ",
@@ -225,7 +225,7 @@ private Q_SLOTS:
         };
         // The lowest places count, without bonus; equal sums share place 1.
         QTest::newRow("Platzziffern") << 2 << 2 << true << QStringList{
-            "Gesamt: Summe der Platzziffern, höchstens 2 Läufe gewertet, mindestens 2 nötig",
+            "Gesamt: Summe der Platzziffern, gewertete Läufe: höchstens 2, mindestens 2",
             " ",
             kPlacesHeading,
             " ",
