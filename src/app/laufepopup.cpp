@@ -39,6 +39,10 @@ LaufePopup::LaufePopup(Tw& w) : QObject(&w), m_w(w) {
         WithHtml::no);
     laufe_pop_g = addReportMenu(menu, QStringLiteral("&Gesamtstatistik nach diesem Lauf"), reports,
                                 [this] { return report(gesamtstatistik); });
+    laufe_pop_m = addReportMenu(menu, QStringLiteral("&Mannschaftswertung dieses Laufes"), reports,
+                                [this] { return report(mannschaftswertungBericht); });
+    laufe_pop_n = addReportMenu(menu, QStringLiteral("Ma&nnschaftsstand nach diesem Lauf"), reports,
+                                [this] { return report(mannschaftsstandBericht); });
     menu->addSeparator();
 
     laufe_pop_u = menu->addMenu(QStringLiteral("&Urkunden drucken"));
@@ -68,6 +72,8 @@ void LaufePopup::laufe_popPopup() {
     laufe_pop_s.menu->menuAction()->setEnabled(withParticipants);
     laufe_pop_d->menuAction()->setEnabled(withParticipants);
     laufe_pop_g.menu->menuAction()->setEnabled(withParticipants);
+    laufe_pop_m.menu->menuAction()->setEnabled(withParticipants);
+    laufe_pop_n.menu->menuAction()->setEnabled(withParticipants);
     if (isRace) {
         laufe_pop_u->menuAction()->setEnabled(true);
         laufe_pop_u_g->setEnabled(!withParticipants || lastRace);

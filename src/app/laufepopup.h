@@ -29,6 +29,8 @@ public:
     ReportEntries laufe_pop_d_1;
     ReportEntries laufe_pop_d_2;
     ReportEntries laufe_pop_g;
+    ReportEntries laufe_pop_m; // the team ranking of the race
+    ReportEntries laufe_pop_n; // the team standing after the race
     QMenu* laufe_pop_u;
     QAction* laufe_pop_u_sl;
     QAction* laufe_pop_tl;

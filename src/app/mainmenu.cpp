@@ -9,6 +9,7 @@
 #include "ui/prompt.h"
 #include "app/tw.h"
 #include "dialogs/thtml.h"
+#include "dialogs/tmannschaft.h"
 #include "dialogs/tuberrzv.h"
 #include "dialogs/turkunden.h"
 
@@ -49,6 +50,8 @@ MainMenu::MainMenu(Tw& w) : QObject(&w), m_w(w) {
         addEntry(einstellungen, QStringLiteral("&HTML Einstellungen"), this, &MainMenu::m_e_hClick);
     m_e_u = addEntry(einstellungen, QStringLiteral("&Urkunden Einstellungen"), this,
                      &MainMenu::m_e_uClick);
+    m_e_m = addEntry(einstellungen, QStringLiteral("Mannschaftswertung …"), this,
+                     [&w] { w.dialogs.mannschaft->zeigen(); });
 
     QMenu* hilfe = w.menuBar()->addMenu(QStringLiteral("&Hilfe"));
     m_h_b = addEntry(hilfe, QStringLiteral("Ü&ber RZV"), this, &MainMenu::m_h_bClick);

@@ -28,6 +28,7 @@ public:
     QAction* m_e_d; // printer setup
     QAction* m_e_h; // HTML settings
     QAction* m_e_u; // certificate settings
+    QAction* m_e_m; // team ranking settings
     QAction* m_h_b; // about box
 
     void m_e_dClick();

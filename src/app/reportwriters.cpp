@@ -5,6 +5,9 @@
 #include "reports/gesamt.h"
 #include "reports/laufergebnis.h"
 #include "reports/teilnehmer.h"
+#include "teams/teamracereport.h"
+#include "teams/teamsettings.h"
+#include "teams/teamstandingreport.h"
 
 namespace rzv {
 
@@ -14,6 +17,18 @@ ReportWriter laufergebnis(TCupData& cup, int k) {
 
 ReportWriter gesamtstatistik(TCupData& cup, int k) {
     return [&cup, k](Ausgabe& ausgabe) { ausgabe_gesamt(ausgabe, cup, k); };
+}
+
+ReportWriter mannschaftswertungBericht(TCupData& cup, int k) {
+    return [&cup, k](Ausgabe& ausgabe) {
+        ausgabe_mannschaftswertung(ausgabe, cup, k, ladeMannschaftseinstellungen(cup.fileName));
+    };
+}
+
+ReportWriter mannschaftsstandBericht(TCupData& cup, int k) {
+    return [&cup, k](Ausgabe& ausgabe) {
+        ausgabe_mannschaftsstand(ausgabe, cup, k, ladeMannschaftseinstellungen(cup.fileName));
+    };
 }
 
 ReportWriter teilnehmerstatistik(TCupData& cup, int i) {

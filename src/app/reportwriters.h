@@ -12,6 +12,10 @@ class TCupData;
 ReportWriter laufergebnis(TCupData& cup, int k);
 // Cup standing after race k ("&Gesamtstatistik nach diesem Lauf").
 ReportWriter gesamtstatistik(TCupData& cup, int k);
+// Team ranking of race k ("&Mannschaftswertung dieses Laufes") and team standing after race k
+// ("Ma&nnschaftsstand nach diesem Lauf"), with the settings stored beside the cup file.
+ReportWriter mannschaftswertungBericht(TCupData& cup, int k);
+ReportWriter mannschaftsstandBericht(TCupData& cup, int k);
 // Statistics of the participant in row i ("&Teilnehmerstatistik").
 ReportWriter teilnehmerstatistik(TCupData& cup, int i);
 // Statistics of all participants ("Teilnehmerstatistik - &Alle").

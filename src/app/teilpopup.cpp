@@ -42,6 +42,10 @@ TeilPopup::TeilPopup(Tw& w) : QObject(&w), m_w(w) {
                                [this] { return raceReport(laufergebnis); });
     teil_pop_g = addReportMenu(menu, QStringLiteral("&Gesamtstatistik nach diesem Lauf"), reports,
                                [this] { return raceReport(gesamtstatistik); });
+    teil_pop_m = addReportMenu(menu, QStringLiteral("&Mannschaftswertung dieses Laufes"), reports,
+                               [this] { return raceReport(mannschaftswertungBericht); });
+    teil_pop_n = addReportMenu(menu, QStringLiteral("Ma&nnschaftsstand nach diesem Lauf"), reports,
+                               [this] { return raceReport(mannschaftsstandBericht); });
     menu->addSeparator();
     teil_pop_p = menu->addMenu(QStringLiteral("Sortieren nach dieser S&palte"));
     teil_pop_p_s =
@@ -66,6 +70,8 @@ void TeilPopup::teil_popPopup() {
     teil_pop_i->setEnabled(raceColumn() != 0);
     teil_pop_s.menu->menuAction()->setEnabled(onRace);
     teil_pop_g.menu->menuAction()->setEnabled(onRace);
+    teil_pop_m.menu->menuAction()->setEnabled(onRace);
+    teil_pop_n.menu->menuAction()->setEnabled(onRace);
     teil_pop_p->menuAction()->setEnabled(true);
 }
 

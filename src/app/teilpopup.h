@@ -26,6 +26,8 @@ public:
     ReportEntries teil_pop_a;
     ReportEntries teil_pop_s;
     ReportEntries teil_pop_g;
+    ReportEntries teil_pop_m; // the team ranking of the race
+    ReportEntries teil_pop_n; // the team standing after the race
     QMenu* teil_pop_p;
     QAction* teil_pop_p_s;
     QAction* teil_pop_p_f;

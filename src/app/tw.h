@@ -30,6 +30,7 @@ class Tbea_lauf;
 class Tbea_pv;
 class Tbea_teil;
 class Thtml;
+class Tmannschaft;
 class TeilPopup;
 class Tteil_wahl;
 class Tuberrzv;
@@ -47,6 +48,7 @@ struct TwDialogs {
     Thtml* html = nullptr;
     Turkunden* urkunden = nullptr;
     Tteil_wahl* teil_wahl = nullptr;
+    Tmannschaft* mannschaft = nullptr;
 };
 
 // The main window: the cup on four tabs ("Cup", "Läufe", "Teilnehmer", "Ausgabe"; the

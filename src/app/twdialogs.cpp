@@ -10,6 +10,7 @@
 #include "dialogs/tbea_pv.h"
 #include "dialogs/tbea_teil.h"
 #include "dialogs/thtml.h"
+#include "dialogs/tmannschaft.h"
 #include "dialogs/tteil_wahl.h"
 #include "dialogs/tuberrzv.h"
 #include "dialogs/turkunden.h"
@@ -31,6 +32,7 @@ void Tw::createDialogs() {
     dialogs.html = new Thtml(cup, *m_prompt, this);
     dialogs.urkunden = new Turkunden(cup, this);
     dialogs.teil_wahl = new Tteil_wahl(this);
+    dialogs.mannschaft = new Tmannschaft(cup, *m_prompt, this);
     // The chosen participant's certificate, for the race selected at the moment of the choice.
     connect(dialogs.teil_wahl, &Tteil_wahl::raceCertificateChosen, this,
             [this](const QString& startNumber) {
@@ -45,7 +47,7 @@ void Tw::createDialogs() {
 void Tw::destroyDialogs() {
     const QList<QWidget*> all{dialogs.uberrzv,  dialogs.bea_lauf, dialogs.bea_cup, dialogs.bea_teil,
                               dialogs.bea_ag,   dialogs.bea_erg,  dialogs.bea_pv,  dialogs.html,
-                              dialogs.urkunden, dialogs.teil_wahl};
+                              dialogs.urkunden, dialogs.teil_wahl, dialogs.mannschaft};
     qDeleteAll(all);
     dialogs = {};
 }

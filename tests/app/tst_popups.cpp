@@ -102,7 +102,8 @@ private Q_SLOTS:
                  (QStringList{"Lauf &hinzufügen", "Lauf &bearbeiten", "-", "Lauf &löschen", "-",
                               "schnelle &Ergebniseingabe", "-", "&Statistik dieses Laufes",
                               "&DLV-Bericht dieses Laufes", "&Gesamtstatistik nach diesem Lauf",
-                              "-", "&Urkunden drucken"}));
+                              "&Mannschaftswertung dieses Laufes",
+                              "Ma&nnschaftsstand nach diesem Lauf", "-", "&Urkunden drucken"}));
         QCOMPARE(test::menuTexts(w.laufePopup->laufe_pop_d),
                  (QStringList{"Version &1", "Version &2"}));
         QCOMPARE(test::menuTexts(w.laufePopup->laufe_pop_d->actions()[1]->menu()),
@@ -116,8 +117,12 @@ private Q_SLOTS:
                               "Teilnehmer &löschen", "-", "schnelle &Ergebniseingabe",
                               "Ergebnisse &importieren …", "-",
                               "&Teilnehmerstatistik", "Teilnehmerstatistik - &Alle",
-                              "&Statistik dieses Laufes", "&Gesamtstatistik nach diesem Lauf", "-",
+                              "&Statistik dieses Laufes", "&Gesamtstatistik nach diesem Lauf",
+                              "&Mannschaftswertung dieses Laufes",
+                              "Ma&nnschaftsstand nach diesem Lauf", "-",
                               "Sortieren nach dieser S&palte"}));
+        QCOMPARE(test::menuTexts(w.laufePopup->laufe_pop_n.menu),
+                 (QStringList{"&Vorschau", "&Drucken", "&HTML-Export"}));
         QCOMPARE(test::menuTexts(w.teilPopup->teil_pop_g.menu),
                  (QStringList{"&Vorschau", "&Drucken", "&HTML-Export"}));
         QCOMPARE(test::menuTexts(w.teilPopup->teil_pop_p),
@@ -133,22 +138,23 @@ private Q_SLOTS:
     }
 
     // Order of the flags: hinzufügen, bearbeiten, löschen, Ergebniseingabe, Statistik, DLV,
-    // Gesamtstatistik, Urkunden; then the four certificate entries.
+    // Gesamtstatistik, Mannschaftswertung, Mannschaftsstand, Urkunden; then the four certificate
+    // entries.
     void laufeRules_data() {
         QTest::addColumn<int>("races");
         QTest::addColumn<int>("participants");
         QTest::addColumn<int>("col");
         QTest::addColumn<QString>("entries");
         QTest::addColumn<QString>("certificates");
-        QTest::newRow("no race") << 0 << 0 << 0 << "10000001"
+        QTest::newRow("no race") << 0 << 0 << 0 << "1000000001"
                                  << "1111";
-        QTest::newRow("caption column") << 3 << 5 << 0 << "10000001"
+        QTest::newRow("caption column") << 3 << 5 << 0 << "1000000001"
                                         << "1111";
-        QTest::newRow("race, nobody") << 3 << 0 << 2 << "11100001"
+        QTest::newRow("race, nobody") << 3 << 0 << 2 << "1110000001"
                                       << "1111";
-        QTest::newRow("not the last race") << 3 << 5 << 2 << "11111111"
+        QTest::newRow("not the last race") << 3 << 5 << 2 << "1111111111"
                                            << "1100";
-        QTest::newRow("last race") << 3 << 5 << 3 << "11111111"
+        QTest::newRow("last race") << 3 << 5 << 3 << "1111111111"
                                    << "1111";
     }
     void laufeRules() {
@@ -191,17 +197,17 @@ private Q_SLOTS:
     }
 
     // Flags: hinzufügen, bearbeiten, löschen, Ergebniseingabe, Teilnehmerstatistik, Alle,
-    // Statistik, Gesamtstatistik, Sortieren.
+    // Statistik, Gesamtstatistik, Mannschaftswertung, Mannschaftsstand, Sortieren.
     void teilRules_data() {
         QTest::addColumn<int>("participants");
         QTest::addColumn<int>("col");
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("entries");
-        QTest::newRow("nobody, result column") << 0 << 8 << 0 << "1000100001";
-        QTest::newRow("personal column") << 4 << 7 << 2 << "1110011001";
-        QTest::newRow("result column") << 4 << 8 << 2 << "1111111111";
-        QTest::newRow("caption of a result") << 4 << 9 << 0 << "1001100111";
-        QTest::newRow("name column") << 4 << 0 << 1 << "1110011001";
+        QTest::newRow("nobody, result column") << 0 << 8 << 0 << "100010000001";
+        QTest::newRow("personal column") << 4 << 7 << 2 << "111001100001";
+        QTest::newRow("result column") << 4 << 8 << 2 << "111111111111";
+        QTest::newRow("caption of a result") << 4 << 9 << 0 << "100110011111";
+        QTest::newRow("name column") << 4 << 0 << 1 << "111001100001";
     }
     void teilRules() {
         QFETCH(int, participants);
@@ -295,6 +301,8 @@ private Q_SLOTS:
             {"race date: Statistik", false, resultColumn(3), 0, "sv", "Ergebnisse vom 12.05.2026"},
             {"race date: Gesamtstatistik", false, resultColumn(3), 0, "gv",
              "Gesamtergebnis nach Lauf 3"},
+            {"race date: Mannschaftsstand", false, resultColumn(3), 0, "nv",
+             "Mannschaftsstand nach Lauf 3"},
             {"Startnummer: sortieren", false, kStartnummer, 0, "pf",
              "erste Zeile: Läufer000, Vorname40, 040"},
             {"corner Vorname: sortieren", false, kVorname, 0, "pf", ", Vorname9, "},
@@ -304,6 +312,7 @@ private Q_SLOTS:
             {"race number: Statistik", true, 3, 0, "sv", "Ergebnisse vom 12.05.2026"},
             {"race number: DLV", true, 3, 0, "d2v", "12.05.2026"},
             {"race number: Gesamtstatistik", true, 3, 0, "gv", "Gesamtergebnis nach Lauf 3"},
+            {"race number: Mannschaftswertung", true, 3, 0, "mv", "Mannschaftswertung vom 12.05.2026"},
             {"row caption: hinzufügen", true, 0, kDatum, "h", "Lauf hinzufügen"},
             {"corner: hinzufügen", true, 0, 0, "h", "Lauf hinzufügen"},
         };

@@ -208,7 +208,7 @@ private Q_SLOTS:
         QCOMPARE(menus[1]->text(), QStringLiteral("&Bearbeiten"));
         QCOMPARE(test::menuTexts(menus[2]->menu()),
                  (QStringList{"&Druckereinstellungen", "&HTML Einstellungen",
-                              "&Urkunden Einstellungen"}));
+                              "&Urkunden Einstellungen", "Mannschaftswertung …"}));
         QCOMPARE(test::menuTexts(menus[3]->menu()), QStringList{QStringLiteral("Ü&ber RZV")});
         QCOMPARE(w.mainMenu->neu->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
         QCOMPARE(w.mainMenu->laden->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
