@@ -3,6 +3,7 @@
 #include "cup/cupdata.h"
 #include "cup/errors.h"
 #include "publish/publish.h"
+#include "teams/teamsettings.h"
 #include "publish/sitepages.h"
 #include "ui/prompt.h"
 #include "ui/remembered.h"
@@ -22,7 +23,9 @@ void veroeffentlichenClick(TCupData& cup, Prompt& prompt) {
     if (ordner.isEmpty()) return;
     ordnerWahl.remember(cup.fileName, ordner);
     try {
-        const QStringList dateien = veroeffentlichen(cup, ordner, cup.htmlStyle);
+        const QStringList dateien =
+            veroeffentlichen(cup, ordner, cup.htmlStyle, QDateTime::currentDateTime(),
+                             ladeMannschaftseinstellungen(cup.fileName));
         const QString uebersicht = QDir(ordner).filePath(datei::kUebersicht);
         if (prompt.informAndAsk(
                 QStringLiteral("Der Cup wurde veröffentlicht: %1 Dateien im Ordner %2.\n"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cup/cupdata.h"
+#include "teams/teamsettings.h"
 
 #include <QDateTime>
 #include <QString>
@@ -10,12 +11,14 @@ namespace rzv {
 
 // Publishes the whole cup into a folder (created when missing): the overview page index.html,
 // the results of every race (lauf-K.html, lauf-K.csv), the standing after every race
-// (gesamt-nach-lauf-K.html), the current standing (gesamtwertung.html, gesamtwertung.csv) and the
-// statistics of all participants (teilnehmer.html), the pages in the given HTML style with a
-// navigation line. Works on a copy: the open cup stays exactly as it is. The files are replaced
+// (gesamt-nach-lauf-K.html), the current standing (gesamtwertung.html, gesamtwertung.csv), the
+// statistics of all participants (teilnehmer.html) and, when the cup has teams, the team ranking
+// of every race (mannschaft-lauf-K.html, .csv) and the team standing (mannschaftswertung.html,
+// .csv) with the given team settings; the pages in the given HTML style with a navigation line. Works on a copy: the open cup stays exactly as it is. The files are replaced
 // only once all are written, the overview last; other files in the folder stay. Returns the
 // names of the files written. Stops with the message of a report that stops, or of the folder.
 QStringList veroeffentlichen(const TCupContent& cup, const QString& ordner, int stil,
-                             const QDateTime& zeitpunkt = QDateTime::currentDateTime());
+                             const QDateTime& zeitpunkt = QDateTime::currentDateTime(),
+                             const Mannschaftseinstellungen& mannschaft = {});
 
 } // namespace rzv

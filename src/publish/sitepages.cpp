@@ -15,6 +15,12 @@ QString laufTabelle(int k) {
 QString standNachLauf(int k) {
     return QStringLiteral("gesamt-nach-lauf-%1.html").arg(k);
 }
+QString mannschaftLauf(int k) {
+    return QStringLiteral("mannschaft-lauf-%1.html").arg(k);
+}
+QString mannschaftLaufTabelle(int k) {
+    return QStringLiteral("mannschaft-lauf-%1.csv").arg(k);
+}
 } // namespace datei
 
 namespace {
@@ -79,6 +85,21 @@ QStringList laeufeTabelle(const TCupContent& cup, const QList<int>& imZiel) {
     return zeilen;
 }
 
+// The team ranking of every race and the team standing.
+QStringList mannschaftsLinks(int r) {
+    QStringList laeufe;
+    for (int k = 1; k <= r; ++k)
+        laeufe << link(datei::mannschaftLauf(k), QStringLiteral("Lauf %1").arg(k)) +
+                      QStringLiteral(" (") + link(datei::mannschaftLaufTabelle(k), QStringLiteral("CSV")) +
+                      u')';
+    return {QStringLiteral("<span class=\"t10\">Mannschaftswertung: ") +
+                laeufe.join(QStringLiteral(" | ")) + QStringLiteral("</span><br>"),
+            QStringLiteral("<span class=\"t10\">") +
+                link(datei::kMannschaftsstand, QStringLiteral("Aktueller Mannschaftsstand")) +
+                QStringLiteral(" (") + link(datei::kMannschaftsstandTabelle, QStringLiteral("CSV")) +
+                QStringLiteral(")</span><br>")};
+}
+
 } // namespace
 
 QString laufNavigation(int k, int r) {
@@ -92,12 +113,17 @@ QString standNavigation(int k, int r) {
                             << link(datei::lauf(k), QStringLiteral("Ergebnisse Lauf %1").arg(k)));
 }
 
+QString mannschaftNavigation(int k, int r) {
+    return navigationszeile(blaettern(k, r, datei::mannschaftLauf, QStringLiteral("Mannschaften Lauf"))
+                            << link(datei::lauf(k), QStringLiteral("Ergebnisse Lauf %1").arg(k)));
+}
+
 QString uebersichtNavigation() {
     return navigationszeile({link(datei::kUebersicht, QStringLiteral("&Uuml;bersicht"))});
 }
 
 QString uebersichtsseite(const TCupContent& cup, const QList<int>& imZiel, int stil,
-                         const QDateTime& veroeffentlicht) {
+                         const QDateTime& veroeffentlicht, bool mitMannschaften) {
     QStringList zeilen{
         QStringLiteral("<span class=\"t14\"><b>") + htmlText(cup.veranstalter) +
             QStringLiteral("</b></span><br>"),
@@ -113,6 +139,7 @@ QString uebersichtsseite(const TCupContent& cup, const QList<int>& imZiel, int s
                       QStringLiteral(" (") +
                       link(datei::kGesamtwertungTabelle, QStringLiteral("CSV")) +
                       QStringLiteral(")</span><br>");
+    if (mitMannschaften) zeilen += mannschaftsLinks(cup.raceCount());
     zeilen << QStringLiteral("<span class=\"t10\">") +
                   link(datei::kTeilnehmer, QStringLiteral("Statistik aller Teilnehmer")) +
                   QStringLiteral("</span><br>")

@@ -9,7 +9,10 @@
 #include "reports/htmlexport.h"
 #include "reports/laufergebnis.h"
 #include "reports/sheet.h"
+#include "teams/teamracereport.h"
+#include "teams/teamstandingreport.h"
 
+#include "../teams/teamtestcup.h"
 #include "htmlvalidator.h"
 #include "publishcup.h"
 #include "reportcheck.h"
@@ -72,7 +75,10 @@ const QStringList kKleinerCupDateien{"gesamt-nach-lauf-1.html", "gesamt-nach-lau
                                      "gesamtwertung.csv",       "gesamtwertung.html",
                                      "index.html",              "lauf-1.csv",
                                      "lauf-1.html",             "lauf-2.csv",
-                                     "lauf-2.html",             "teilnehmer.html"};
+                                     "lauf-2.html",             "mannschaft-lauf-1.csv",
+                                     "mannschaft-lauf-1.html",  "mannschaft-lauf-2.csv",
+                                     "mannschaft-lauf-2.html",  "mannschaftswertung.csv",
+                                     "mannschaftswertung.html", "teilnehmer.html"};
 
 } // namespace
 
@@ -169,6 +175,12 @@ private Q_SLOTS:
                        " <br>",
                        "<span class=\"t10\"><a href=\"gesamtwertung.html\">Aktueller Gesamtstand</a>"
                        " (<a href=\"gesamtwertung.csv\">CSV</a>)</span><br>",
+                       "<span class=\"t10\">Mannschaftswertung: <a href=\"mannschaft-lauf-1.html\">"
+                       "Lauf 1</a> (<a href=\"mannschaft-lauf-1.csv\">CSV</a>) | "
+                       "<a href=\"mannschaft-lauf-2.html\">Lauf 2</a> "
+                       "(<a href=\"mannschaft-lauf-2.csv\">CSV</a>)</span><br>",
+                       "<span class=\"t10\"><a href=\"mannschaftswertung.html\">Aktueller "
+                       "Mannschaftsstand</a> (<a href=\"mannschaftswertung.csv\">CSV</a>)</span><br>",
                        "<span class=\"t10\"><a href=\"teilnehmer.html\">Statistik aller "
                        "Teilnehmer</a></span><br>",
                        " <br>",
@@ -269,13 +281,67 @@ private Q_SLOTS:
         } catch (const RzvError& error) {
             QCOMPARE(error.message(),
                      QStringLiteral("Die Datei %1/teilnehmer.html kann nicht ersetzt werden "
-                                    "(I/O-Fehler 21). 8 von 10 Dateien sind bereits erneuert, die "
+                                    "(I/O-Fehler 21). 14 von 16 Dateien sind bereits erneuert, die "
                                     "übrigen unverändert.")
                          .arg(ordner));
         }
         QVERIFY(inhalt(ordner + QStringLiteral("/lauf-1.html")).contains("Neu"));
         QCOMPARE(inhalt(ordner + QStringLiteral("/index.html")), index);
         QCOMPARE(dateienIn(dir.path()), QStringList{"cup"});
+    }
+
+    // The team pages are the team reports with the given settings; the tables hold their values
+    // (computed by hand in the team tests). A cup without teams has neither pages nor links.
+    void teamPagesAndTables() {
+        QTemporaryDir dir;
+        test::TestCup t = test::clubCup();
+        t.cup.min = 2;
+        t.cup.max = 2;
+        Mannschaftseinstellungen zwei;
+        zwei.groesse = 2;
+        veroeffentlichen(t.cup, dir.path(), 0, kZeitpunkt, zwei);
+        Ausgabe ausgabe;
+        test::fixClock(ausgabe);
+        ausgabe_mannschaftswertung(ausgabe, t.cup, 2, zwei);
+        QCOMPARE(QString::fromUtf8(inhalt(dir.filePath(QStringLiteral("mannschaft-lauf-2.html")))),
+                 htmlSeite(ausgabe, t.cup.veranstalter, 0,
+                           "<span class=\"t9\"><a href=\"index.html\">&Uuml;bersicht</a> | "
+                           "<a href=\"mannschaft-lauf-1.html\">&laquo; Mannschaften Lauf 1</a> | "
+                           "<a href=\"mannschaft-lauf-3.html\">Mannschaften Lauf 3 &raquo;</a> | "
+                           "<a href=\"lauf-2.html\">Ergebnisse Lauf 2</a></span><br>"));
+        ausgabe_mannschaftsstand(ausgabe, t.cup, 3, zwei);
+        QCOMPARE(QString::fromUtf8(inhalt(dir.filePath(QStringLiteral("mannschaftswertung.html")))),
+                 htmlSeite(ausgabe, t.cup.veranstalter, 0,
+                           "<span class=\"t9\"><a href=\"index.html\">&Uuml;bersicht</a></span><br>"));
+        const QString q = QStringLiteral("\"\"\"");
+        const QByteArray bom("\xEF\xBB\xBF");
+        QCOMPARE(inhalt(dir.filePath(QStringLiteral("mannschaft-lauf-1.csv"))),
+                 bom + QStringLiteral("Wertung;Platz;Verein;Summe;Name;Vorname;Ergebnis\r\n"
+                                "Frauen;1;SC Ost;\"1:22'00,0%1;Dietz;Dora;\"0:41'00,0%1\r\n"
+                                "Frauen;1;SC Ost;\"1:22'00,0%1;Eck;Eva;\"0:41'00,0%1\r\n"
+                                "Frauen;1;TV Nord;\"1:22'00,0%1;Amsel;Anna;\"0:40'00,0%1\r\n"
+                                "Frauen;1;TV Nord;\"1:22'00,0%1;Berger;Bea;\"0:42'00,0%1\r\n"
+                                "Frauen;;LG West;nicht gewertet;Fink;Frida;\"0:39'00,0%1\r\n"
+                                "Männer;1;TV Nord;\"1:12'00,0%1;Igel;Ingo;\"0:35'00,0%1\r\n"
+                                "Männer;1;TV Nord;\"1:12'00,0%1;Jung;Jan;\"0:37'00,0%1\r\n"
+                                "Männer;2;SC Ost;\"1:12'30,0%1;Kunz;Kai;\"0:36'00,0%1\r\n"
+                                "Männer;2;SC Ost;\"1:12'30,0%1;Lang;Lutz;\"0:36'30,0%1\r\n")
+                           .arg(q)
+                           .toUtf8());
+        QCOMPARE(inhalt(dir.filePath(QStringLiteral("mannschaftswertung.csv"))),
+                 bom + QStringLiteral("Wertung;Platz;Verein;Läufe;Lauf 1;Lauf 2;Lauf 3;Gesamt\r\n"
+                                "Frauen;1;SC Ost;2;20;45;;65\r\n"
+                                "Frauen;2;TV Nord;3;20;43;20;63\r\n"
+                                "Männer;1;TV Nord;2;20;45;;65\r\n"
+                                "Männer;2;SC Ost;2;19;;20;39\r\n")
+                           .toUtf8());
+
+        QTemporaryDir ohne;
+        for (int row = 1; row < t.cup.teil.rowCount(); ++row)
+            t.cup.teil.setCell(kVerein, row, QStringLiteral("ohne Verein"));
+        const QStringList dateien = veroeffentlichen(t.cup, ohne.path(), 0, kZeitpunkt, zwei);
+        QVERIFY(dateien.filter(QStringLiteral("mannschaft")).isEmpty());
+        QVERIFY(!inhalt(ohne.filePath(QStringLiteral("index.html"))).contains("Mannschaft"));
     }
 
     void folderThatCannotBeMade() {
