@@ -41,7 +41,8 @@ int main(int argc, char* argv[]) {
                 rzv::mannschaftsstand(cup, n, mannschaften, e);
             });
             rzv::Ausgabe sheet;
-            const double report = bestOf(3, [&] { rzv::ausgabe_mannschaftsstand(sheet, cup, n, e); });
+            const double report =
+                bestOf(3, [&] { rzv::ausgabe_mannschaftsstand(sheet, cup, n, e); });
             std::printf("%6d %9s %12.1f %10.1f %12d\n", size, gemischt ? "ja" : "nein", standing,
                         report, sheet.count());
         }

@@ -3,8 +3,8 @@
 #include "cup/cupdata.h"
 #include "cup/errors.h"
 #include "publish/publish.h"
-#include "teams/teamsettings.h"
 #include "publish/sitepages.h"
+#include "teams/teamsettings.h"
 #include "ui/prompt.h"
 #include "ui/remembered.h"
 

@@ -45,9 +45,10 @@ void Tw::createDialogs() {
 }
 
 void Tw::destroyDialogs() {
-    const QList<QWidget*> all{dialogs.uberrzv,  dialogs.bea_lauf, dialogs.bea_cup, dialogs.bea_teil,
-                              dialogs.bea_ag,   dialogs.bea_erg,  dialogs.bea_pv,  dialogs.html,
-                              dialogs.urkunden, dialogs.teil_wahl, dialogs.mannschaft};
+    const QList<QWidget*> all{dialogs.uberrzv,   dialogs.bea_lauf,  dialogs.bea_cup,
+                              dialogs.bea_teil,  dialogs.bea_ag,    dialogs.bea_erg,
+                              dialogs.bea_pv,    dialogs.html,      dialogs.urkunden,
+                              dialogs.teil_wahl, dialogs.mannschaft};
     qDeleteAll(all);
     dialogs = {};
 }

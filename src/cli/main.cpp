@@ -61,9 +61,9 @@ const Command kCommands[] = {
      "rzv publish DATEI ORDNER [--style 0|1]\n"
      "    schreibt die Webseiten (Übersicht index.html, Ergebnisse und Gesamtstand nach jedem\n"
      "    Lauf, Teilnehmerstatistik; mit Mannschaften deren Wertung je Lauf und Stand) und die\n"
-     "    Tabellen (gesamtwertung.csv, lauf-K.csv, mannschaftswertung.csv, mannschaft-lauf-K.csv)\n"
-     "    des Cups in den ORDNER; andere Dateien dort bleiben. Stil 0 \"Standard RZV Stil\" (Vorgabe),\n"
-     "    1 \"weiss-blauer Hintergrund\"",
+     "    Tabellen (gesamtwertung.csv, lauf-K.csv, mannschaftswertung.csv,\n"
+     "    mannschaft-lauf-K.csv) des Cups in den ORDNER; andere Dateien dort bleiben.\n"
+     "    Stil 0 \"Standard RZV Stil\" (Vorgabe), 1 \"weiss-blauer Hintergrund\"",
      runPublish},
     {"import",
      "rzv import DATEI CSV ZIEL [--race K] [--match startnummer|name] [--column SPALTE=FELD ...]\n"

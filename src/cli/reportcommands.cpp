@@ -146,7 +146,8 @@ int runReport(const QStringList& args) {
         for (const QString& option : kTeamFlags + QStringList{QStringLiteral("--size")})
             if (request.has(option))
                 throw UsageError(
-                    QStringLiteral("Die Option %1 gilt nur für teams und team-standings.").arg(option));
+                    QStringLiteral("Die Option %1 gilt nur für teams und team-standings.")
+                        .arg(option));
     request.words.removeFirst();
     requireWordCount(request.words, kind.arguments);
 

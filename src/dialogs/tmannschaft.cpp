@@ -23,10 +23,12 @@ Tmannschaft::Tmannschaft(TCupData& cup, Prompt& prompt, QWidget* parent)
 
     groesse = new QSpinBox(this);
     groesse->setRange(Mannschaftseinstellungen::kMinGroesse, Mannschaftseinstellungen::kMaxGroesse);
-    gemischt = new QCheckBox(QStringLiteral("Frauen und Männer &gemeinsam werten (gemischt)"), this);
-    punkte = new QRadioButton(QStringLiteral("&Punkte nach der Punktevergabe, höchste zuerst"), this);
-    platzziffern =
-        new QRadioButton(QStringLiteral("Pla&tzziffern: Summe der Plätze, niedrigste zuerst"), this);
+    gemischt =
+        new QCheckBox(QStringLiteral("Frauen und Männer &gemeinsam werten (gemischt)"), this);
+    punkte =
+        new QRadioButton(QStringLiteral("&Punkte nach der Punktevergabe, höchste zuerst"), this);
+    platzziffern = new QRadioButton(
+        QStringLiteral("Pla&tzziffern: Summe der Plätze, niedrigste zuerst"), this);
     ort = new QLabel(this);
 
     auto* groesseText =
@@ -68,10 +70,11 @@ void Tmannschaft::fuellen(const Mannschaftseinstellungen& einstellungen) {
 
 void Tmannschaft::zeigen() {
     const bool mitDatei = !m_cup.fileName.isEmpty();
-    ort->setText(mitDatei ? QStringLiteral("Gespeichert neben der Cup-Datei in „%1“.")
-                                .arg(QFileInfo(mannschaftsdatei(m_cup.fileName)).fileName())
-                          : QStringLiteral("Der Cup hat noch keine Datei. Die Einstellungen werden\n"
-                                           "neben ihr gespeichert: speichern Sie den Cup zuerst."));
+    ort->setText(mitDatei
+                     ? QStringLiteral("Gespeichert neben der Cup-Datei in „%1“.")
+                           .arg(QFileInfo(mannschaftsdatei(m_cup.fileName)).fileName())
+                     : QStringLiteral("Der Cup hat noch keine Datei. Die Einstellungen werden\n"
+                                      "neben ihr gespeichert: speichern Sie den Cup zuerst."));
     speichern->setEnabled(mitDatei);
     fuellen({});
     show();

@@ -16,6 +16,14 @@ bool brauchtAnfuehrung(QChar c) {
 
 } // namespace
 
+QStringList gruppenfelder(bool mitCup, const QString& cupVariation, const QString& gruppe) {
+    return mitCup ? QStringList{cupVariation, gruppe} : QStringList{gruppe};
+}
+
+QString platzfeldCsv(int platz) {
+    return platz > 0 ? QString::number(platz) : QString();
+}
+
 CsvTabelle::CsvTabelle() : m_bytes("\xEF\xBB\xBF") {}
 
 void CsvTabelle::zeile(const QStringList& felder) {

@@ -19,6 +19,11 @@ private:
     QByteArray m_bytes;
 };
 
+// The first fields of a row that name its group: the cup variation only in a cup that has any.
+QStringList gruppenfelder(bool mitCup, const QString& cupVariation, const QString& gruppe);
+// A place as a table holds it: empty for none (0).
+QString platzfeldCsv(int platz);
+
 // One field as it stands in the file: in double quotes, its own doubled, when it holds ";", a
 // double quote or any control or line-separating character; else as it is.
 QString csvFeld(const QString& text);

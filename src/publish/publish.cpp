@@ -16,7 +16,8 @@
 namespace rzv {
 
 QStringList veroeffentlichen(const TCupContent& original, const QString& ordner, int stil,
-                             const QDateTime& zeitpunkt, const Mannschaftseinstellungen& mannschaft) {
+                             const QDateTime& zeitpunkt,
+                             const Mannschaftseinstellungen& mannschaft) {
     TCupContent cup = original; // the reports reorder the participants
     Ausgabe ausgabe;
     ausgabe.setUhr([zeitpunkt] { return zeitpunkt; });
@@ -46,18 +47,21 @@ QStringList veroeffentlichen(const TCupContent& original, const QString& ordner,
     for (int k = 1; mitMannschaften && k <= r; ++k) {
         ausgabe_mannschaftswertung(ausgabe, cup, k, mannschaft);
         folder.schreiben(datei::mannschaftLauf(k), seite(mannschaftNavigation(k, r)));
-        folder.schreiben(datei::mannschaftLaufTabelle(k), mannschaftswertungTabelle(cup, k, mannschaft));
+        folder.schreiben(datei::mannschaftLaufTabelle(k),
+                         mannschaftswertungTabelle(cup, k, mannschaft));
     }
     if (mitMannschaften) {
         ausgabe_mannschaftsstand(ausgabe, cup, r, mannschaft);
         folder.schreiben(datei::kMannschaftsstand, seite(uebersichtNavigation()));
-        folder.schreiben(datei::kMannschaftsstandTabelle, mannschaftsstandTabelle(cup, r, mannschaft));
+        folder.schreiben(datei::kMannschaftsstandTabelle,
+                         mannschaftsstandTabelle(cup, r, mannschaft));
     }
     // Everybody in name order, as a reader looks them up.
     teilsort(cup, -1, kName);
     ausgabe_teilnehmeralle(ausgabe, cup);
     folder.schreiben(datei::kTeilnehmer, seite(uebersichtNavigation()));
-    folder.schreiben(datei::kUebersicht, uebersichtsseite(cup, imZiel, stil, zeitpunkt, mitMannschaften).toUtf8());
+    folder.schreiben(datei::kUebersicht,
+                     uebersichtsseite(cup, imZiel, stil, zeitpunkt, mitMannschaften).toUtf8());
     folder.uebernehmen();
     return folder.dateien();
 }

@@ -14,21 +14,6 @@ namespace rzv {
 
 namespace {
 
-// The columns that name a participant's group: the cup variation only in a cup that has any.
-QStringList gruppenkopf(bool mitCup) {
-    return mitCup ? QStringList{QStringLiteral("Cup"), QStringLiteral("Altersgruppe")}
-                  : QStringList{QStringLiteral("Altersgruppe")};
-}
-
-QStringList gruppe(bool mitCup, const Listeneintrag& eintrag) {
-    return mitCup ? QStringList{eintrag.cupVariation, eintrag.bezeichnung}
-                  : QStringList{eintrag.bezeichnung};
-}
-
-QString platzText(int platz) {
-    return platz > 0 ? QString::number(platz) : QString();
-}
-
 // The points of race k towards the cup, empty without a valid result.
 QString laufpunkte(const TCupContent& cup, const Plaetze& plaetze, Punkterechner& rechner, int k,
                    int row) {
@@ -50,16 +35,15 @@ Laufergebnistabelle laufergebnisMitTabelle(Ausgabe& ausgabe, TCupContent& cup, i
 
     Laufergebnistabelle ergebnis;
     CsvTabelle tabelle;
-    tabelle.zeile(gruppenkopf(mitCup) + QStringList{QStringLiteral("Platz"), QStringLiteral("Name"),
-                                                    QStringLiteral("Vorname"),
-                                                    QStringLiteral("Verein"),
-                                                    QStringLiteral("Ergebnis"),
-                                                    QStringLiteral("Punkte")});
+    tabelle.zeile(gruppenfelder(mitCup, QStringLiteral("Cup"), QStringLiteral("Altersgruppe")) +
+                  QStringList{QStringLiteral("Platz"), QStringLiteral("Name"),
+                              QStringLiteral("Vorname"), QStringLiteral("Verein"),
+                              QStringLiteral("Ergebnis"), QStringLiteral("Punkte")});
     for (const Listeneintrag& eintrag : eintraege) {
         const QString punkte = laufpunkte(cup, plaetze, rechner, k, eintrag.row);
         if (!punkte.isEmpty()) ++ergebnis.imZiel;
-        tabelle.zeile(gruppe(mitCup, eintrag) +
-                      QStringList{platzText(eintrag.platz), teil.cell(kName, eintrag.row),
+        tabelle.zeile(gruppenfelder(mitCup, eintrag.cupVariation, eintrag.bezeichnung) +
+                      QStringList{platzfeldCsv(eintrag.platz), teil.cell(kName, eintrag.row),
                                   teil.cell(kVorname, eintrag.row), teil.cell(kVerein, eintrag.row),
                                   eintrag.wert, punkte});
     }
@@ -75,20 +59,20 @@ QByteArray gesamtstandMitTabelle(Ausgabe& ausgabe, TCupContent& cup, int n) {
     const TCellGrid& teil = cup.teil;
 
     CsvTabelle tabelle;
-    QStringList kopf = gruppenkopf(mitCup) +
-                       QStringList{QStringLiteral("Platz"), QStringLiteral("Name"),
-                                   QStringLiteral("Vorname"), QStringLiteral("Jahrgang"),
-                                   QStringLiteral("Verein")};
+    QStringList kopf =
+        gruppenfelder(mitCup, QStringLiteral("Cup"), QStringLiteral("Altersgruppe")) +
+        QStringList{QStringLiteral("Platz"), QStringLiteral("Name"), QStringLiteral("Vorname"),
+                    QStringLiteral("Jahrgang"), QStringLiteral("Verein")};
     for (int k = 1; k <= n; ++k)
         kopf << QStringLiteral("Lauf %1").arg(k);
     tabelle.zeile(kopf << QStringLiteral("Gesamt"));
     gesamt_vorschau(ausgabe, cup, n, [&](const Listeneintrag& eintrag) {
         const int row = eintrag.row;
-        QStringList felder = gruppe(mitCup, eintrag) +
-                             QStringList{platzText(eintrag.platz), teil.cell(kName, row),
-                                         teil.cell(kVorname, row),
-                                         copyChars(teil.cell(kGeburtsdatum, row), 7, 4),
-                                         teil.cell(kVerein, row)};
+        QStringList felder =
+            gruppenfelder(mitCup, eintrag.cupVariation, eintrag.bezeichnung) +
+            QStringList{platzfeldCsv(eintrag.platz), teil.cell(kName, row),
+                        teil.cell(kVorname, row), copyChars(teil.cell(kGeburtsdatum, row), 7, 4),
+                        teil.cell(kVerein, row)};
         for (int k = 1; k <= n; ++k)
             felder << laufpunkte(cup, plaetze, rechner, k, row);
         tabelle.zeile(felder << eintrag.wert);

@@ -90,13 +90,14 @@ QStringList mannschaftsLinks(int r) {
     QStringList laeufe;
     for (int k = 1; k <= r; ++k)
         laeufe << link(datei::mannschaftLauf(k), QStringLiteral("Lauf %1").arg(k)) +
-                      QStringLiteral(" (") + link(datei::mannschaftLaufTabelle(k), QStringLiteral("CSV")) +
-                      u')';
+                      QStringLiteral(" (") +
+                      link(datei::mannschaftLaufTabelle(k), QStringLiteral("CSV")) + u')';
     return {QStringLiteral("<span class=\"t10\">Mannschaftswertung: ") +
                 laeufe.join(QStringLiteral(" | ")) + QStringLiteral("</span><br>"),
             QStringLiteral("<span class=\"t10\">") +
                 link(datei::kMannschaftsstand, QStringLiteral("Aktueller Mannschaftsstand")) +
-                QStringLiteral(" (") + link(datei::kMannschaftsstandTabelle, QStringLiteral("CSV")) +
+                QStringLiteral(" (") +
+                link(datei::kMannschaftsstandTabelle, QStringLiteral("CSV")) +
                 QStringLiteral(")</span><br>")};
 }
 
@@ -114,8 +115,9 @@ QString standNavigation(int k, int r) {
 }
 
 QString mannschaftNavigation(int k, int r) {
-    return navigationszeile(blaettern(k, r, datei::mannschaftLauf, QStringLiteral("Mannschaften Lauf"))
-                            << link(datei::lauf(k), QStringLiteral("Ergebnisse Lauf %1").arg(k)));
+    return navigationszeile(
+        blaettern(k, r, datei::mannschaftLauf, QStringLiteral("Mannschaften Lauf"))
+        << link(datei::lauf(k), QStringLiteral("Ergebnisse Lauf %1").arg(k)));
 }
 
 QString uebersichtNavigation() {

@@ -31,6 +31,13 @@ QString platzfeld(int platz) {
                      : QString(5, u' ');
 }
 
+void laufkopf(Ausgabe& ausgabe, const TCupContent& cup, int k, const QString& titel) {
+    ausgabe.p(kSchwarz, Stil::fett, 12, titel + cup.laufe.cell(k, kDatum));
+    ausgabe.p(kSchwarz, Stil::fett, 12,
+              QStringLiteral("Lauf ") + cup.laufe.cell(k, kLaufnummer) + QStringLiteral(" - ") +
+                  cup.laufe.cell(k, kLauftyp));
+}
+
 namespace {
 
 // One age group of one cup variation (empty without): heading, female list, male list. Returns

@@ -29,6 +29,10 @@ QString namensfeld(const TCellGrid& teil, int row);
 // The place column of a list line: "  7. ", or five blanks for no place (0).
 QString platzfeld(int platz);
 
+// The two bold title lines of a report on race k: the title followed by the race date, then
+// "Lauf " + number + " - " + type.
+void laufkopf(Ausgabe& ausgabe, const TCupContent& cup, int k, const QString& titel);
+
 // A participant as a list report writes it: the row, the place its line shows (0 for none), the
 // value its line ends with (the result as shown, or the total, "---" below the minimum) and the
 // group it is listed in (the cup variation is empty in a cup without any).

@@ -30,11 +30,7 @@ void ausgabe_laufergebnis(Ausgabe& ausgabe, TCupContent& cup, int k, const Liste
     teilsort(cup, -1, kName);
     teilsort(cup, -1, spalte);
     berichtskopf(ausgabe, cup);
-    ausgabe.p(kSchwarz, Stil::fett, 12,
-              QStringLiteral("Ergebnisse vom ") + cup.laufe.cell(k, kDatum));
-    ausgabe.p(kSchwarz, Stil::fett, 12,
-              QStringLiteral("Lauf ") + cup.laufe.cell(k, kLaufnummer) + QStringLiteral(" - ") +
-                  cup.laufe.cell(k, kLauftyp));
+    laufkopf(ausgabe, cup, k, QStringLiteral("Ergebnisse vom "));
 
     const TCellGrid& teil = cup.teil;
     const Gruppenindex index(cup, [&](int row) { return !teil.cell(spalte, row).isEmpty(); });

@@ -4,19 +4,6 @@
 
 namespace rzv {
 
-namespace {
-
-QString kategorietitel(Mannschaftskategorie::Geschlecht geschlecht) {
-    switch (geschlecht) {
-    case Mannschaftskategorie::weiblich: return QStringLiteral("Frauenmannschaften");
-    case Mannschaftskategorie::maennlich: return QStringLiteral("Männermannschaften");
-    case Mannschaftskategorie::gemischt: break;
-    }
-    return QStringLiteral("gemischte Mannschaften");
-}
-
-} // namespace
-
 int schreibeKategorien(Ausgabe& ausgabe, const Mannschaften& mannschaften,
                        const Mannschaftslayout& layout) {
     const auto& alle = mannschaften.kategorien();
@@ -35,7 +22,8 @@ int schreibeKategorien(Ausgabe& ausgabe, const Mannschaften& mannschaften,
         size_t kat = erste;
         for (; kat < alle.size() && alle[kat].cvZeile == cup.cvZeile; ++kat) {
             ausgabe.leerzeile();
-            ausgabe.p(kSchwarz, Stil::normal, 9, kategorietitel(alle[kat].geschlecht));
+            ausgabe.p(kSchwarz, Stil::normal, 9,
+                      QStringLiteral("Mannschaften ") + wertungsname(alle[kat].geschlecht));
             const int anzahl = layout.liste(kat);
             if (anzahl == 0) ausgabe.d(-2);
             gelistet += anzahl;
@@ -52,7 +40,8 @@ QString mannschaftsunterzeile(const QString& text, const QString& wert) {
 }
 
 QString wertungszeile(const Mannschaftseinstellungen& einstellungen) {
-    return QStringLiteral("Wertung: die %1 besten Ergebnisse je Verein").arg(einstellungen.groesse) +
+    return QStringLiteral("Wertung: die %1 besten Ergebnisse je Verein")
+               .arg(einstellungen.groesse) +
            (einstellungen.gemischt ? QStringLiteral(", Frauen und Männer gemeinsam") : QString());
 }
 

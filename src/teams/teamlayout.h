@@ -20,8 +20,8 @@ struct Mannschaftslayout {
 };
 
 // The categories of a team report: with cup variations each under its title, then the column
-// heading and each category under its own line ("Frauenmannschaften", "Männermannschaften" or
-// "gemischte Mannschaften"). What lists nobody leaves no lines. Returns the teams listed.
+// heading and each category under its own line ("Mannschaften Frauen", "Mannschaften Männer" or
+// "Mannschaften gemischt"). What lists nobody leaves no lines. Returns the teams listed.
 int schreibeKategorien(Ausgabe& ausgabe, const Mannschaften& mannschaften,
                        const Mannschaftslayout& layout);
 

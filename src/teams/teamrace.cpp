@@ -19,6 +19,18 @@ bool ohneVerein(const QString& verein) {
            name.compare(u"ohne Verein", Qt::CaseInsensitive) == 0;
 }
 
+QString wertungsname(Mannschaftskategorie::Geschlecht geschlecht) {
+    switch (geschlecht) {
+    case Mannschaftskategorie::weiblich:
+        return QStringLiteral("Frauen");
+    case Mannschaftskategorie::maennlich:
+        return QStringLiteral("Männer");
+    case Mannschaftskategorie::gemischt:
+        break;
+    }
+    return QStringLiteral("gemischt");
+}
+
 Mannschaften::Mannschaften(const TCupContent& cup, const Mannschaftseinstellungen& einstellungen) {
     // The cup variations by name (the first row of a name counts), or one without a name.
     QHash<QString, int> cupIndex;
@@ -34,9 +46,9 @@ Mannschaften::Mannschaften(const TCupContent& cup, const Mannschaftseinstellunge
         cups.emplace_back(0, QString());
     }
     const std::vector<Mannschaftskategorie::Geschlecht> geschlechter =
-        einstellungen.gemischt ? std::vector{Mannschaftskategorie::gemischt}
-                               : std::vector{Mannschaftskategorie::weiblich,
-                                             Mannschaftskategorie::maennlich};
+        einstellungen.gemischt
+            ? std::vector{Mannschaftskategorie::gemischt}
+            : std::vector{Mannschaftskategorie::weiblich, Mannschaftskategorie::maennlich};
     for (const auto& [zeile, name] : cups)
         for (const auto geschlecht : geschlechter)
             m_kategorien.push_back({zeile, name, geschlecht});
@@ -51,10 +63,10 @@ Mannschaften::Mannschaften(const TCupContent& cup, const Mannschaftseinstellunge
         if (ohneVerein(verein)) continue;
         const int cupNr = cup.hasCupVariations() ? cupIndex.value(teil.cell(kCup, i), -1) : 0;
         const QString& geschlecht = teil.cell(kGeschlecht, i);
-        const int geschlechtNr = einstellungen.gemischt        ? 0
-                                 : geschlecht == u"weiblich"   ? 0
-                                 : geschlecht == u"männlich"   ? 1
-                                                               : -1;
+        const int geschlechtNr = einstellungen.gemischt      ? 0
+                                 : geschlecht == u"weiblich" ? 0
+                                 : geschlecht == u"männlich" ? 1
+                                                             : -1;
         if (cupNr < 0 || geschlechtNr < 0) continue;
         const std::pair<int, QString> schluessel{cupNr * proCup + geschlechtNr, verein};
         auto it = nummern.find(schluessel);
@@ -115,8 +127,8 @@ void ordneLaeufer(std::vector<Mannschaftslaeufer>& laeufer, const Mannschaften& 
 }
 
 // Ranks the teams of one category.
-Kategoriewertung werte(std::vector<Mannschaftsergebnis> ergebnisse, const Mannschaften& mannschaften,
-                       bool zeitlauf, int groesse) {
+Kategoriewertung werte(std::vector<Mannschaftsergebnis> ergebnisse,
+                       const Mannschaften& mannschaften, bool zeitlauf, int groesse) {
     const auto vereinVor = [&](const Mannschaftsergebnis& a, const Mannschaftsergebnis& b) {
         const QString& x = mannschaften.verein(a.mannschaft);
         const QString& y = mannschaften.verein(b.mannschaft);
@@ -141,12 +153,14 @@ Kategoriewertung werte(std::vector<Mannschaftsergebnis> ergebnisse, const Mannsc
                   return vereinVor(a, b);
               });
     for (size_t n = 0; n < wertung.gewertet.size(); ++n)
-        wertung.gewertet[n].platz = n > 0 && wertung.gewertet[n].summe == wertung.gewertet[n - 1].summe
-                                        ? wertung.gewertet[n - 1].platz
-                                        : static_cast<int>(n) + 1;
+        wertung.gewertet[n].platz =
+            n > 0 && wertung.gewertet[n].summe == wertung.gewertet[n - 1].summe
+                ? wertung.gewertet[n - 1].platz
+                : static_cast<int>(n) + 1;
     std::sort(wertung.nichtGewertet.begin(), wertung.nichtGewertet.end(),
               [&](const Mannschaftsergebnis& a, const Mannschaftsergebnis& b) {
-                  if (a.laeufer.size() != b.laeufer.size()) return a.laeufer.size() > b.laeufer.size();
+                  if (a.laeufer.size() != b.laeufer.size())
+                      return a.laeufer.size() > b.laeufer.size();
                   return vereinVor(a, b);
               });
     return wertung;
@@ -183,7 +197,8 @@ std::vector<Mannschaftslauf> mannschaftswertungen(const TCupContent& cup, int vo
         }
     }
     for (size_t n = 0; n < laeufe; ++n) {
-        std::vector<std::vector<Mannschaftsergebnis>> proKategorie(mannschaften.kategorien().size());
+        std::vector<std::vector<Mannschaftsergebnis>> proKategorie(
+            mannschaften.kategorien().size());
         for (Mannschaftsergebnis& m : ergebnisse[n])
             proKategorie[static_cast<size_t>(mannschaften.kategorie(m.mannschaft))].push_back(
                 std::move(m));

@@ -15,10 +15,13 @@ bool ohneVerein(const QString& verein);
 // and, unless women and men run together, every sex.
 struct Mannschaftskategorie {
     enum Geschlecht { weiblich, maennlich, gemischt };
-    int cvZeile;         // the cup variation's row of the cup-variation table, 0 without
+    int cvZeile; // the cup variation's row of the cup-variation table, 0 without
     QString cupVariation;
     Geschlecht geschlecht;
 };
+
+// "Frauen", "Männer" or "gemischt".
+QString wertungsname(Mannschaftskategorie::Geschlecht geschlecht);
 
 // The teams of a cup, found once for all its races: the categories in report order, the team of
 // each participant (a club within a category) and each participant's rank in name order, which
@@ -31,7 +34,9 @@ public:
     // The team of participant row i, or -1 when it is in none (no club, a sex or cup variation
     // the cup does not know).
     int von(int i) const { return m_von[static_cast<size_t>(i)]; }
-    int kategorie(int mannschaft) const { return m_mannschaften[static_cast<size_t>(mannschaft)].first; }
+    int kategorie(int mannschaft) const {
+        return m_mannschaften[static_cast<size_t>(mannschaft)].first;
+    }
     const QString& verein(int mannschaft) const {
         return m_mannschaften[static_cast<size_t>(mannschaft)].second;
     }
@@ -55,8 +60,8 @@ struct Mannschaftslaeufer {
 // gewertet") when it had fewer valid results than N.
 struct Mannschaftsergebnis {
     int mannschaft;
-    int platz = 0;        // 0: not ranked
-    long long summe = 0;  // ranked teams: the sum of the counted results
+    int platz = 0;                           // 0: not ranked
+    long long summe = 0;                     // ranked teams: the sum of the counted results
     std::vector<Mannschaftslaeufer> laeufer; // best first: the N counted, or all it had
 };
 

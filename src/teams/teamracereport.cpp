@@ -32,11 +32,7 @@ void ausgabe_mannschaftswertung(Ausgabe& ausgabe, const TCupContent& cup, int k,
     const Mannschaftslauf lauf =
         mannschaftswertungen(cup, k, k, mannschaften, einstellungen.groesse).front();
     berichtskopf(ausgabe, cup);
-    ausgabe.p(kSchwarz, Stil::fett, 12,
-              QStringLiteral("Mannschaftswertung vom ") + cup.laufe.cell(k, kDatum));
-    ausgabe.p(kSchwarz, Stil::fett, 12,
-              QStringLiteral("Lauf ") + cup.laufe.cell(k, kLaufnummer) + QStringLiteral(" - ") +
-                  cup.laufe.cell(k, kLauftyp));
+    laufkopf(ausgabe, cup, k, QStringLiteral("Mannschaftswertung vom "));
     ausgabe.p(kSchwarz, Stil::normal, 9, wertungszeile(einstellungen));
 
     const TCellGrid& teil = cup.teil;

@@ -69,7 +69,8 @@ Mannschaftseinstellungen ladeMannschaftseinstellungen(const QString& cupDatei) {
     if (cupDatei.isEmpty()) return {};
     const QFileInfo datei(mannschaftsdatei(cupDatei));
     if (!datei.exists()) return {};
-    if (!datei.isFile()) throw unlesbar(QStringLiteral("„%1“ ist keine Datei.").arg(datei.filePath()));
+    if (!datei.isFile())
+        throw unlesbar(QStringLiteral("„%1“ ist keine Datei.").arg(datei.filePath()));
     if (datei.size() > kHoechstens)
         throw unlesbar(QStringLiteral("„%1“ ist zu groß.").arg(datei.filePath()));
     return ausMannschaftsJson(readWholeFile(datei.filePath()));

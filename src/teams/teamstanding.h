@@ -32,8 +32,7 @@ struct Mannschaftsstandeintrag {
 struct Mannschaftsstand {
     std::vector<std::vector<Mannschaftsstandeintrag>> kategorien;
 };
-Mannschaftsstand mannschaftsstand(const TCupContent& cup, int n,
-                                  const Mannschaften& mannschaften,
+Mannschaftsstand mannschaftsstand(const TCupContent& cup, int n, const Mannschaften& mannschaften,
                                   const Mannschaftseinstellungen& einstellungen);
 
 } // namespace rzv

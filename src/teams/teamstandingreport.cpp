@@ -53,9 +53,8 @@ void ausgabe_mannschaftsstand(Ausgabe& ausgabe, const TCupContent& cup, int n,
             ausgabe.p(kSchwarz, Stil::fett, 9,
                       platzfeld(e.platz) + linksbuendig(mannschaften.verein(e.mannschaft), 60) +
                           rechtsbuendig(QString::number(e.laeufe.size()), 6) +
-                          rechtsbuendig(e.platz > 0 ? QString::number(e.summe)
-                                                    : QStringLiteral("---"),
-                                        11));
+                          rechtsbuendig(
+                              e.platz > 0 ? QString::number(e.summe) : QStringLiteral("---"), 11));
             for (const Mannschaftslaufwert& l : e.laeufe) {
                 const QString wert = QString::number(l.wert);
                 ausgabe.p(kSchwarz, Stil::normal, 9,

@@ -7,34 +7,6 @@
 
 namespace rzv {
 
-namespace {
-
-QString wertungsname(Mannschaftskategorie::Geschlecht geschlecht) {
-    switch (geschlecht) {
-    case Mannschaftskategorie::weiblich: return QStringLiteral("Frauen");
-    case Mannschaftskategorie::maennlich: return QStringLiteral("Männer");
-    case Mannschaftskategorie::gemischt: break;
-    }
-    return QStringLiteral("gemischt");
-}
-
-// The columns that name a team's category: the cup variation only in a cup that has any.
-QStringList kategoriekopf(bool mitCup) {
-    return mitCup ? QStringList{QStringLiteral("Cup"), QStringLiteral("Wertung")}
-                  : QStringList{QStringLiteral("Wertung")};
-}
-
-QStringList kategorie(bool mitCup, const Mannschaftskategorie& k) {
-    return mitCup ? QStringList{k.cupVariation, wertungsname(k.geschlecht)}
-                  : QStringList{wertungsname(k.geschlecht)};
-}
-
-QString platzText(int platz) {
-    return platz > 0 ? QString::number(platz) : QString();
-}
-
-} // namespace
-
 QByteArray mannschaftswertungTabelle(const TCupContent& cup, int k,
                                      const Mannschaftseinstellungen& einstellungen) {
     const Mannschaften mannschaften(cup, einstellungen);
@@ -43,15 +15,17 @@ QByteArray mannschaftswertungTabelle(const TCupContent& cup, int k,
     const bool mitCup = cup.hasCupVariations();
     const TCellGrid& teil = cup.teil;
     CsvTabelle tabelle;
-    tabelle.zeile(kategoriekopf(mitCup) +
+    tabelle.zeile(gruppenfelder(mitCup, QStringLiteral("Cup"), QStringLiteral("Wertung")) +
                   QStringList{QStringLiteral("Platz"), QStringLiteral("Verein"),
                               QStringLiteral("Summe"), QStringLiteral("Name"),
                               QStringLiteral("Vorname"), QStringLiteral("Ergebnis")});
     for (size_t kat = 0; kat < lauf.wertungen.size(); ++kat) {
-        const QStringList spalten = kategorie(mitCup, mannschaften.kategorien()[kat]);
+        const QStringList spalten =
+            gruppenfelder(mitCup, mannschaften.kategorien()[kat].cupVariation,
+                          wertungsname(mannschaften.kategorien()[kat].geschlecht));
         const auto zeilen = [&](const Mannschaftsergebnis& m, const QString& summe) {
             for (const Mannschaftslaeufer& l : m.laeufer)
-                tabelle.zeile(spalten + QStringList{platzText(m.platz),
+                tabelle.zeile(spalten + QStringList{platzfeldCsv(m.platz),
                                                     mannschaften.verein(m.mannschaft), summe,
                                                     teil.cell(kName, l.row),
                                                     teil.cell(kVorname, l.row),
@@ -71,17 +45,19 @@ QByteArray mannschaftsstandTabelle(const TCupContent& cup, int n,
     const Mannschaftsstand stand = mannschaftsstand(cup, n, mannschaften, einstellungen);
     const bool mitCup = cup.hasCupVariations();
     CsvTabelle tabelle;
-    QStringList kopf = kategoriekopf(mitCup) + QStringList{QStringLiteral("Platz"),
-                                                           QStringLiteral("Verein"),
-                                                           QStringLiteral("Läufe")};
+    QStringList kopf =
+        gruppenfelder(mitCup, QStringLiteral("Cup"), QStringLiteral("Wertung")) +
+        QStringList{QStringLiteral("Platz"), QStringLiteral("Verein"), QStringLiteral("Läufe")};
     for (int k = 1; k <= n; ++k)
         kopf << QStringLiteral("Lauf %1").arg(k);
     tabelle.zeile(kopf << QStringLiteral("Gesamt"));
     for (size_t kat = 0; kat < stand.kategorien.size(); ++kat) {
         for (const Mannschaftsstandeintrag& e : stand.kategorien[kat]) {
-            QStringList felder = kategorie(mitCup, mannschaften.kategorien()[kat]) +
-                                 QStringList{platzText(e.platz), mannschaften.verein(e.mannschaft),
-                                             QString::number(e.laeufe.size())};
+            QStringList felder =
+                gruppenfelder(mitCup, mannschaften.kategorien()[kat].cupVariation,
+                              wertungsname(mannschaften.kategorien()[kat].geschlecht)) +
+                QStringList{platzfeldCsv(e.platz), mannschaften.verein(e.mannschaft),
+                            QString::number(e.laeufe.size())};
             QStringList laeufe(n);
             for (const Mannschaftslaufwert& l : e.laeufe)
                 laeufe[l.k - 1] = QString::number(l.wert);

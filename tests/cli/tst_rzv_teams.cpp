@@ -57,14 +57,14 @@ private Q_SLOTS:
         const QString sizeError = "rzv: Die Option --size erwartet eine Zahl von 2 bis 10.";
         QTest::newRow("--size 1") << QByteArray() << QStringList{"teams", "--size", "1"} << 2
                                   << sizeError;
-        QTest::newRow("--size 11") << QByteArray() << QStringList{"team-standings", "--size", "11"}
-                                   << 2 << sizeError;
-        QTest::newRow("--size drei") << QByteArray() << QStringList{"teams", "--size", "drei"} << 2
-                                     << sizeError;
-        QTest::newRow("--gemischt elsewhere") << QByteArray() << QStringList{"race", "--gemischt"}
-                                              << 2
-                                              << "rzv: Die Option --gemischt gilt nur für teams "
-                                                 "und team-standings.";
+        QTest::newRow("--size 11")
+            << QByteArray() << QStringList{"team-standings", "--size", "11"} << 2 << sizeError;
+        QTest::newRow("--size drei")
+            << QByteArray() << QStringList{"teams", "--size", "drei"} << 2 << sizeError;
+        QTest::newRow("--gemischt elsewhere")
+            << QByteArray() << QStringList{"race", "--gemischt"} << 2
+            << "rzv: Die Option --gemischt gilt nur für teams "
+               "und team-standings.";
         QTest::newRow("broken settings")
             << QByteArray(R"({"groesse": 12})") << teams << 1
             << "rzv: Die Einstellungen der Mannschaftswertung lassen sich nicht lesen: Die "

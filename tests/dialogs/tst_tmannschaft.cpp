@@ -19,17 +19,29 @@
 
 using namespace rzv;
 
+namespace {
+
+// The window on the club cup, saved in a folder of its own.
+struct SavedCup {
+    QTemporaryDir dir;
+    test::ScriptedPrompt prompt;
+    Tw w{&prompt};
+    const QString file = dir.filePath(QStringLiteral("herbst.rz3"));
+    SavedCup() {
+        w.cup.replaceContent(test::clubCup().cup, file);
+        speichern(w.cup);
+    }
+};
+
+} // namespace
+
 class TestTmannschaft : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void savedBesideTheCupAndUsedByTheReports() {
-        QTemporaryDir dir;
-        test::ScriptedPrompt prompt;
-        Tw w(&prompt);
-        const QString file = dir.filePath(QStringLiteral("herbst.rz3"));
-        w.cup.replaceContent(test::clubCup().cup, file);
-        speichern(w.cup);
+        SavedCup cup;
+        auto& [dir, prompt, w, file] = cup;
         Tmannschaft& dialog = *w.dialogs.mannschaft;
 
         w.mainMenu->m_e_m->trigger();
@@ -61,11 +73,8 @@ private Q_SLOTS:
     }
 
     void aSettingsFileThatDoesNotReadIsNamed() {
-        QTemporaryDir dir;
-        test::ScriptedPrompt prompt;
-        Tw w(&prompt);
-        const QString file = dir.filePath(QStringLiteral("cup.rz3"));
-        w.cup.replaceContent(test::clubCup().cup, file);
+        SavedCup cup;
+        auto& [dir, prompt, w, file] = cup;
         QFile settings(mannschaftsdatei(file));
         QVERIFY(settings.open(QIODevice::WriteOnly));
         settings.write("{\"gemischt\": \"ja\"}");

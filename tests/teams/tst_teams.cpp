@@ -56,106 +56,154 @@ private Q_SLOTS:
 
         // Equal sums share place 1; LG West has one result of two; "Vereinslos" is no team;
         // the two 41-minute runners of SC Ost in name order, not table order.
-        QTest::newRow("ties, short of N") << false << 1 << settings(2) << QStringList{
-            "Mannschaftswertung vom 05.01.2026",
-            "Lauf 1 - Zeitlauf (fixe Distanz)",
-            "Wertung: die 2 besten Ergebnisse je Verein",
-            " ",
-            kRaceHeading,
-            " ",
-            "Frauenmannschaften",
-            "  1. SC Ost                                                             1:22'00,0\"",
-            "         Dietz, Dora ('84)                                              0:41'00,0\"",
-            "         Eck, Eva ('84)                                                 0:41'00,0\"",
-            "  1. TV Nord                                                            1:22'00,0\"",
-            "         Amsel, Anna ('84)                                              0:40'00,0\"",
-            "         Berger, Bea ('84)                                              0:42'00,0\"",
-            "     LG West                                              nicht gewertet (1 von 2)",
-            "         Fink, Frida ('84)                                              0:39'00,0\"",
-            " ",
-            "Männermannschaften",
-            "  1. TV Nord                                                            1:12'00,0\"",
-            "         Igel, Ingo ('84)                                               0:35'00,0\"",
-            "         Jung, Jan ('84)                                                0:37'00,0\"",
-            "  2. SC Ost                                                             1:12'30,0\"",
-            "         Kunz, Kai ('84)                                                0:36'00,0\"",
-            "         Lang, Lutz ('84)                                               0:36'30,0\"",
-        };
+        QTest::newRow("ties, short of N") << false << 1 << settings(2)
+                                          << QStringList{
+                                                 "Mannschaftswertung vom 05.01.2026",
+                                                 "Lauf 1 - Zeitlauf (fixe Distanz)",
+                                                 "Wertung: die 2 besten Ergebnisse je Verein",
+                                                 " ",
+                                                 kRaceHeading,
+                                                 " ",
+                                                 "Mannschaften Frauen",
+                                                 "  1. SC Ost                                      "
+                                                 "                       1:22'00,0\"",
+                                                 "         Dietz, Dora ('84)                       "
+                                                 "                       0:41'00,0\"",
+                                                 "         Eck, Eva ('84)                          "
+                                                 "                       0:41'00,0\"",
+                                                 "  1. TV Nord                                     "
+                                                 "                       1:22'00,0\"",
+                                                 "         Amsel, Anna ('84)                       "
+                                                 "                       0:40'00,0\"",
+                                                 "         Berger, Bea ('84)                       "
+                                                 "                       0:42'00,0\"",
+                                                 "     LG West                                     "
+                                                 "         nicht gewertet (1 von 2)",
+                                                 "         Fink, Frida ('84)                       "
+                                                 "                       0:39'00,0\"",
+                                                 " ",
+                                                 "Mannschaften Männer",
+                                                 "  1. TV Nord                                     "
+                                                 "                       1:12'00,0\"",
+                                                 "         Igel, Ingo ('84)                        "
+                                                 "                       0:35'00,0\"",
+                                                 "         Jung, Jan ('84)                         "
+                                                 "                       0:37'00,0\"",
+                                                 "  2. SC Ost                                      "
+                                                 "                       1:12'30,0\"",
+                                                 "         Kunz, Kai ('84)                         "
+                                                 "                       0:36'00,0\"",
+                                                 "         Lang, Lutz ('84)                        "
+                                                 "                       0:36'30,0\"",
+                                             };
         // Longest distances first; "d." is no result.
-        QTest::newRow("distance race") << false << 2 << settings(2) << QStringList{
-            "Mannschaftswertung vom 12.01.2026",
-            "Lauf 2 - Distanzlauf (fixe Zeit)",
-            "Wertung: die 2 besten Ergebnisse je Verein",
-            " ",
-            kRaceHeading,
-            " ",
-            "Frauenmannschaften",
-            "  1. SC Ost                                                                 19700m",
-            "         Dietz, Dora ('84)                                                  10500m",
-            "         Eck, Eva ('84)                                                      9200m",
-            "  2. TV Nord                                                                19500m",
-            "         Amsel, Anna ('84)                                                  10000m",
-            "         Berger, Bea ('84)                                                   9500m",
-            " ",
-            "Männermannschaften",
-            "  1. TV Nord                                                                23000m",
-            "         Igel, Ingo ('84)                                                   12000m",
-            "         Jung, Jan ('84)                                                    11000m",
-            "     SC Ost                                               nicht gewertet (1 von 2)",
-            "         Kunz, Kai ('84)                                                    11500m",
-        };
-        QTest::newRow("gemischt, three") << false << 1 << settings(3, true) << QStringList{
-            "Mannschaftswertung vom 05.01.2026",
-            "Lauf 1 - Zeitlauf (fixe Distanz)",
-            "Wertung: die 3 besten Ergebnisse je Verein, Frauen und Männer gemeinsam",
-            " ",
-            kRaceHeading,
-            " ",
-            "gemischte Mannschaften",
-            "  1. TV Nord                                                            1:52'00,0\"",
-            "         Igel, Ingo ('84)                                               0:35'00,0\"",
-            "         Jung, Jan ('84)                                                0:37'00,0\"",
-            "         Amsel, Anna ('84)                                              0:40'00,0\"",
-            "  2. SC Ost                                                             1:53'30,0\"",
-            "         Kunz, Kai ('84)                                                0:36'00,0\"",
-            "         Lang, Lutz ('84)                                               0:36'30,0\"",
-            "         Dietz, Dora ('84)                                              0:41'00,0\"",
-            "     LG West                                              nicht gewertet (1 von 3)",
-            "         Fink, Frida ('84)                                              0:39'00,0\"",
-        };
+        QTest::newRow("distance race") << false << 2 << settings(2)
+                                       << QStringList{
+                                              "Mannschaftswertung vom 12.01.2026",
+                                              "Lauf 2 - Distanzlauf (fixe Zeit)",
+                                              "Wertung: die 2 besten Ergebnisse je Verein",
+                                              " ",
+                                              kRaceHeading,
+                                              " ",
+                                              "Mannschaften Frauen",
+                                              "  1. SC Ost                                         "
+                                              "                        19700m",
+                                              "         Dietz, Dora ('84)                          "
+                                              "                        10500m",
+                                              "         Eck, Eva ('84)                             "
+                                              "                         9200m",
+                                              "  2. TV Nord                                        "
+                                              "                        19500m",
+                                              "         Amsel, Anna ('84)                          "
+                                              "                        10000m",
+                                              "         Berger, Bea ('84)                          "
+                                              "                         9500m",
+                                              " ",
+                                              "Mannschaften Männer",
+                                              "  1. TV Nord                                        "
+                                              "                        23000m",
+                                              "         Igel, Ingo ('84)                           "
+                                              "                        12000m",
+                                              "         Jung, Jan ('84)                            "
+                                              "                        11000m",
+                                              "     SC Ost                                         "
+                                              "      nicht gewertet (1 von 2)",
+                                              "         Kunz, Kai ('84)                            "
+                                              "                        11500m",
+                                          };
+        QTest::newRow("gemischt, three")
+            << false << 1 << settings(3, true)
+            << QStringList{
+                   "Mannschaftswertung vom 05.01.2026",
+                   "Lauf 1 - Zeitlauf (fixe Distanz)",
+                   "Wertung: die 3 besten Ergebnisse je Verein, Frauen und Männer gemeinsam",
+                   " ",
+                   kRaceHeading,
+                   " ",
+                   "Mannschaften gemischt",
+                   "  1. TV Nord                                                            "
+                   "1:52'00,0\"",
+                   "         Igel, Ingo ('84)                                               "
+                   "0:35'00,0\"",
+                   "         Jung, Jan ('84)                                                "
+                   "0:37'00,0\"",
+                   "         Amsel, Anna ('84)                                              "
+                   "0:40'00,0\"",
+                   "  2. SC Ost                                                             "
+                   "1:53'30,0\"",
+                   "         Kunz, Kai ('84)                                                "
+                   "0:36'00,0\"",
+                   "         Lang, Lutz ('84)                                               "
+                   "0:36'30,0\"",
+                   "         Dietz, Dora ('84)                                              "
+                   "0:41'00,0\"",
+                   "     LG West                                              nicht gewertet (1 "
+                   "von 3)",
+                   "         Fink, Frida ('84)                                              "
+                   "0:39'00,0\"",
+               };
         // Each cup variation apart; the runner in no cup variation counts nowhere; the A-Cup has
         // no men and the C-Cup nobody.
-        QTest::newRow("cup variations") << true << 1 << settings(2) << QStringList{
-            "Mannschaftswertung vom 05.01.2026",
-            "Lauf 1 - Zeitlauf (fixe Distanz)",
-            "Wertung: die 2 besten Ergebnisse je Verein",
-            " ",
-            QString(82, u'='),
-            " ",
-            "Ergebnisse im A-Cup (10000m)",
-            " ",
-            kRaceHeading,
-            " ",
-            "Frauenmannschaften",
-            "  1. TV Nord                                                            1:22'00,0\"",
-            "         Amsel, Anna ('84)                                              0:40'00,0\"",
-            "         Berger, Bea ('84)                                              0:42'00,0\"",
-            " ",
-            QString(82, u'='),
-            " ",
-            "Ergebnisse im B-Cup (5000m)",
-            " ",
-            kRaceHeading,
-            " ",
-            "Frauenmannschaften",
-            "  1. TV Nord                                                            0:41'00,0\"",
-            "         Czerny, Cora ('84)                                             0:20'00,0\"",
-            "         Dietz, Dora ('84)                                              0:21'00,0\"",
-            " ",
-            "Männermannschaften",
-            "     SC Ost                                               nicht gewertet (1 von 2)",
-            "         Igel, Ingo ('84)                                               0:18'00,0\"",
-        };
+        QTest::newRow("cup variations") << true << 1 << settings(2)
+                                        << QStringList{
+                                               "Mannschaftswertung vom 05.01.2026",
+                                               "Lauf 1 - Zeitlauf (fixe Distanz)",
+                                               "Wertung: die 2 besten Ergebnisse je Verein",
+                                               " ",
+                                               QString(82, u'='),
+                                               " ",
+                                               "Ergebnisse im A-Cup (10000m)",
+                                               " ",
+                                               kRaceHeading,
+                                               " ",
+                                               "Mannschaften Frauen",
+                                               "  1. TV Nord                                       "
+                                               "                     1:22'00,0\"",
+                                               "         Amsel, Anna ('84)                         "
+                                               "                     0:40'00,0\"",
+                                               "         Berger, Bea ('84)                         "
+                                               "                     0:42'00,0\"",
+                                               " ",
+                                               QString(82, u'='),
+                                               " ",
+                                               "Ergebnisse im B-Cup (5000m)",
+                                               " ",
+                                               kRaceHeading,
+                                               " ",
+                                               "Mannschaften Frauen",
+                                               "  1. TV Nord                                       "
+                                               "                     0:41'00,0\"",
+                                               "         Czerny, Cora ('84)                        "
+                                               "                     0:20'00,0\"",
+                                               "         Dietz, Dora ('84)                         "
+                                               "                     0:21'00,0\"",
+                                               " ",
+                                               "Mannschaften Männer",
+                                               "     SC Ost                                        "
+                                               "       nicht gewertet (1 von 2)",
+                                               "         Igel, Ingo ('84)                          "
+                                               "                     0:18'00,0\"",
+                                           };
     }
 
     void raceRanking() {
@@ -178,74 +226,119 @@ private Q_SLOTS:
 
         // Points from the points table, race 2 counting double plus 5. TV Nord's women scored
         // 20 in races 1 and 3: the earlier one counts.
-        QTest::newRow("best two of three") << 2 << 2 << false << QStringList{
-            "Gesamt: Summe der Punkte, gewertete Läufe: höchstens 2, mindestens 2",
-            " ",
-            kPointsHeading,
-            " ",
-            "Frauenmannschaften",
-            "  1. SC Ost                                                           2         65",
-            "         Lauf 1 vom 05.01.2026: 1. Platz                                        20",
-            "         Lauf 2 vom 12.01.2026: 1. Platz                                        45",
-            "  2. TV Nord                                                          3         63",
-            "         Lauf 1 vom 05.01.2026: 1. Platz                                        20",
-            "         Lauf 2 vom 12.01.2026: 2. Platz                                        43",
-            "         Lauf 3 vom 19.01.2026: 1. Platz                                      (20)",
-            " ",
-            "Männermannschaften",
-            "  1. TV Nord                                                          2         65",
-            "         Lauf 1 vom 05.01.2026: 1. Platz                                        20",
-            "         Lauf 2 vom 12.01.2026: 1. Platz                                        45",
-            "  2. SC Ost                                                           2         39",
-            "         Lauf 1 vom 05.01.2026: 2. Platz                                        19",
-            "         Lauf 3 vom 19.01.2026: 1. Platz                                        20",
-        };
+        QTest::newRow("best two of three")
+            << 2 << 2 << false
+            << QStringList{
+                   "Gesamt: Summe der Punkte, gewertete Läufe: höchstens 2, mindestens 2",
+                   " ",
+                   kPointsHeading,
+                   " ",
+                   "Mannschaften Frauen",
+                   "  1. SC Ost                                                           2        "
+                   " 65",
+                   "         Lauf 1 vom 05.01.2026: 1. Platz                                       "
+                   " 20",
+                   "         Lauf 2 vom 12.01.2026: 1. Platz                                       "
+                   " 45",
+                   "  2. TV Nord                                                          3        "
+                   " 63",
+                   "         Lauf 1 vom 05.01.2026: 1. Platz                                       "
+                   " 20",
+                   "         Lauf 2 vom 12.01.2026: 2. Platz                                       "
+                   " 43",
+                   "         Lauf 3 vom 19.01.2026: 1. Platz                                      "
+                   "(20)",
+                   " ",
+                   "Mannschaften Männer",
+                   "  1. TV Nord                                                          2        "
+                   " 65",
+                   "         Lauf 1 vom 05.01.2026: 1. Platz                                       "
+                   " 20",
+                   "         Lauf 2 vom 12.01.2026: 1. Platz                                       "
+                   " 45",
+                   "  2. SC Ost                                                           2        "
+                   " 39",
+                   "         Lauf 1 vom 05.01.2026: 2. Platz                                       "
+                   " 19",
+                   "         Lauf 3 vom 19.01.2026: 1. Platz                                       "
+                   " 20",
+               };
         // Ranked in two races, one short of the minimum: no place, "---".
-        QTest::newRow("minimum") << 3 << 3 << false << QStringList{
-            "Gesamt: Summe der Punkte, gewertete Läufe: höchstens 3, mindestens 3",
-            " ",
-            kPointsHeading,
-            " ",
-            "Frauenmannschaften",
-            "  1. TV Nord                                                          3         83",
-            "         Lauf 1 vom 05.01.2026: 1. Platz                                        20",
-            "         Lauf 2 vom 12.01.2026: 2. Platz                                        43",
-            "         Lauf 3 vom 19.01.2026: 1. Platz                                        20",
-            "     SC Ost                                                           2        ---",
-            "         Lauf 1 vom 05.01.2026: 1. Platz                                        20",
-            "         Lauf 2 vom 12.01.2026: 1. Platz                                        45",
-            " ",
-            "Männermannschaften",
-            "     SC Ost                                                           2        ---",
-            "         Lauf 1 vom 05.01.2026: 2. Platz                                        19",
-            "         Lauf 3 vom 19.01.2026: 1. Platz                                        20",
-            "     TV Nord                                                          2        ---",
-            "         Lauf 1 vom 05.01.2026: 1. Platz                                        20",
-            "         Lauf 2 vom 12.01.2026: 1. Platz                                        45",
-        };
+        QTest::newRow("minimum")
+            << 3 << 3 << false
+            << QStringList{
+                   "Gesamt: Summe der Punkte, gewertete Läufe: höchstens 3, mindestens 3",
+                   " ",
+                   kPointsHeading,
+                   " ",
+                   "Mannschaften Frauen",
+                   "  1. TV Nord                                                          3        "
+                   " 83",
+                   "         Lauf 1 vom 05.01.2026: 1. Platz                                       "
+                   " 20",
+                   "         Lauf 2 vom 12.01.2026: 2. Platz                                       "
+                   " 43",
+                   "         Lauf 3 vom 19.01.2026: 1. Platz                                       "
+                   " 20",
+                   "     SC Ost                                                           2        "
+                   "---",
+                   "         Lauf 1 vom 05.01.2026: 1. Platz                                       "
+                   " 20",
+                   "         Lauf 2 vom 12.01.2026: 1. Platz                                       "
+                   " 45",
+                   " ",
+                   "Mannschaften Männer",
+                   "     SC Ost                                                           2        "
+                   "---",
+                   "         Lauf 1 vom 05.01.2026: 2. Platz                                       "
+                   " 19",
+                   "         Lauf 3 vom 19.01.2026: 1. Platz                                       "
+                   " 20",
+                   "     TV Nord                                                          2        "
+                   "---",
+                   "         Lauf 1 vom 05.01.2026: 1. Platz                                       "
+                   " 20",
+                   "         Lauf 2 vom 12.01.2026: 1. Platz                                       "
+                   " 45",
+               };
         // The lowest places count, without bonus; equal sums share place 1.
-        QTest::newRow("Platzziffern") << 2 << 2 << true << QStringList{
-            "Gesamt: Summe der Platzziffern, gewertete Läufe: höchstens 2, mindestens 2",
-            " ",
-            kPlacesHeading,
-            " ",
-            "Frauenmannschaften",
-            "  1. SC Ost                                                           2          2",
-            "         Lauf 1 vom 05.01.2026: 1. Platz                                         1",
-            "         Lauf 2 vom 12.01.2026: 1. Platz                                         1",
-            "  1. TV Nord                                                          3          2",
-            "         Lauf 1 vom 05.01.2026: 1. Platz                                         1",
-            "         Lauf 2 vom 12.01.2026: 2. Platz                                       (2)",
-            "         Lauf 3 vom 19.01.2026: 1. Platz                                         1",
-            " ",
-            "Männermannschaften",
-            "  1. TV Nord                                                          2          2",
-            "         Lauf 1 vom 05.01.2026: 1. Platz                                         1",
-            "         Lauf 2 vom 12.01.2026: 1. Platz                                         1",
-            "  2. SC Ost                                                           2          3",
-            "         Lauf 1 vom 05.01.2026: 2. Platz                                         2",
-            "         Lauf 3 vom 19.01.2026: 1. Platz                                         1",
-        };
+        QTest::newRow("Platzziffern")
+            << 2 << 2 << true
+            << QStringList{
+                   "Gesamt: Summe der Platzziffern, gewertete Läufe: höchstens 2, mindestens 2",
+                   " ",
+                   kPlacesHeading,
+                   " ",
+                   "Mannschaften Frauen",
+                   "  1. SC Ost                                                           2        "
+                   "  2",
+                   "         Lauf 1 vom 05.01.2026: 1. Platz                                       "
+                   "  1",
+                   "         Lauf 2 vom 12.01.2026: 1. Platz                                       "
+                   "  1",
+                   "  1. TV Nord                                                          3        "
+                   "  2",
+                   "         Lauf 1 vom 05.01.2026: 1. Platz                                       "
+                   "  1",
+                   "         Lauf 2 vom 12.01.2026: 2. Platz                                       "
+                   "(2)",
+                   "         Lauf 3 vom 19.01.2026: 1. Platz                                       "
+                   "  1",
+                   " ",
+                   "Mannschaften Männer",
+                   "  1. TV Nord                                                          2        "
+                   "  2",
+                   "         Lauf 1 vom 05.01.2026: 1. Platz                                       "
+                   "  1",
+                   "         Lauf 2 vom 12.01.2026: 1. Platz                                       "
+                   "  1",
+                   "  2. SC Ost                                                           2        "
+                   "  3",
+                   "         Lauf 1 vom 05.01.2026: 2. Platz                                       "
+                   "  2",
+                   "         Lauf 3 vom 19.01.2026: 1. Platz                                       "
+                   "  1",
+               };
     }
 
     void standing() {
@@ -331,7 +424,8 @@ private Q_SLOTS:
         QTest::newRow("size as text") << QByteArray(R"({"groesse": "3"})") << 0 << false << false;
         QTest::newRow("switches") << QByteArray(R"({"gemischt": true, "platzziffern": true})") << 3
                                   << true << true;
-        QTest::newRow("switch as number") << QByteArray(R"({"gemischt": 1})") << 0 << false << false;
+        QTest::newRow("switch as number")
+            << QByteArray(R"({"gemischt": 1})") << 0 << false << false;
         QTest::newRow("no object") << QByteArray("[3]") << 0 << false << false;
         QTest::newRow("broken") << QByteArray("{\"groesse\": 3") << 0 << false << false;
     }
