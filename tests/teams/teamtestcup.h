@@ -18,7 +18,9 @@ inline TestCup clubCup() {
     t.person("Czerny", "Cora", "F30", {"0:45'00,0\"", "", "0:43'00,0\""}, {}, nord);
     t.person("Eck", "Eva", "F30", {"0:41'00,0\"", "9200m", ""}, {}, ost);
     t.person("Dietz", "Dora", "F30", {"0:41'00,0\"", "10500m", "0:40'00,0\""}, {}, ost);
-    t.person("Fink", "Frida", "F30", {"0:39'00,0\""}, {}, QStringLiteral("LG West"));
+    const QString west = QStringLiteral("LG West");
+    t.person("Fink", "Frida", "F30", {"0:39'00,0\""}, {}, west);
+    t.person("Hahn", "Hanna", "F30", {"0:50'00,0\""}, {}, west);
     t.person("Gans", "Gabi", "F30", {"0:30'00,0\"", "20000m"}, {}, QStringLiteral("Vereinslos"));
     t.person("Igel", "Ingo", "M30", {"0:35'00,0\"", "12000m", "0:36'00,0\""}, {}, nord);
     t.person("Jung", "Jan", "M30", {"0:37'00,0\"", "11000m", ""}, {}, nord);
