@@ -136,8 +136,8 @@ private Q_SLOTS:
             << QStringList{"certificates", "cup-winners", "a.rz3", "--pdf"}
             << "rzv: Die Option --pdf braucht einen Wert.\nAufruf:\nrzv certificates";
         QTest::newRow("no kind") << QStringList{"report"}
-                                 << "rzv: Bitte die Art angeben: race, standings, participant, all "
-                                    "oder dlv.\nAufruf:\nrzv report";
+                                 << "rzv: Bitte die Art angeben: race, standings, teams, "
+                                    "team-standings, participant, all oder dlv.\nAufruf:\nrzv report";
         QTest::newRow("kind") << QStringList{"certificates", "podium", "a.rz3"}
                               << "rzv: Unbekannte Art „podium“; möglich sind race-winners, "
                                  "race-participant, cup-winners oder cup-participant.\nAufruf:\n";
