@@ -7,6 +7,7 @@
 #include "cup/ordering.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -26,7 +27,7 @@ int main(int argc, char* argv[]) {
             rzv::teilsort(cup, -1, rzv::kName);
             rzv::teilsort(cup, -1, column);
         });
-        const double megabytes = static_cast<double>(rzv::readWholeFile(cup.fileName).size()) / 1e6;
+        const double megabytes = static_cast<double>(QFileInfo(cup.fileName).size()) / 1e6;
         std::printf("%12d %10.1f %10.1f %10.1f %12.1f\n", participants, megabytes, save, load, sort);
     }
     return 0;

@@ -16,17 +16,21 @@ constexpr int kTableLines = 4;
 
 bool isBlankOrControl(QChar ch) { return ch.unicode() <= 32; }
 
+QStringView trimmed(QStringView text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isBlankOrControl(text[begin])) ++begin;
+    while (end > begin && isBlankOrControl(text[end - 1])) --end;
+    return text.mid(begin, end - begin);
+}
+
 QStringView cleaned(QStringView text, QString& buffer) {
     if (text.contains(u'|')) {
         buffer = text.toString();
         buffer.remove(u'|');
         text = buffer;
     }
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isBlankOrControl(text[begin])) ++begin;
-    while (end > begin && isBlankOrControl(text[end - 1])) --end;
-    return text.mid(begin, end - begin);
+    return trimmed(text);
 }
 
 // Writes fields into the byte buffer, refusing characters the code page cannot hold.
@@ -80,12 +84,16 @@ std::vector<QStringView> splitLines(const QString& text) {
     return lines;
 }
 
-// Calls store(i, field) for each field of a line, in order.
+// Calls store(i, field) for each field of a line, in order. Each value is read as saving writes
+// it, without leading and trailing blanks and control characters: the tables are ordered by the
+// values that the next save stores, so that a saved file loads into the same order and saves
+// again byte for byte (a date with a leading control character would otherwise order its race by
+// one text now and by another after saving).
 template <typename Store> int forEachField(QStringView line, Store store) {
     int index = 0;
     qsizetype start = 0;
     for (qsizetype bar = line.indexOf(u'|'); bar >= 0; bar = line.indexOf(u'|', start)) {
-        store(index++, line.mid(start, bar - start));
+        store(index++, trimmed(line.mid(start, bar - start)));
         start = bar + 1;
     }
     return index;
@@ -238,7 +246,7 @@ void speichern(TCupData& cup) {
 
 QStringList laden(TCupData& cup, const QString& path) {
     QStringList notices;
-    TCupContent content = parseCupFile(readWholeFile(path), &notices);
+    TCupContent content = parseCupFile(readWholeFile(path, kMaxCupFileSize), &notices);
     cup.replaceContent(std::move(content), path);
     return notices;
 }

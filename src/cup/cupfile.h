@@ -16,8 +16,15 @@ namespace rzv {
 // A value cleaned for writing ("|" removed, leading and trailing characters up to code 32
 // removed) and closed by "|".
 QString clsf(const QString& text);
-// The fields of one line: the text before each "|"; text after the last "|" is ignored.
+// The fields of one line: the text before each "|", without the leading and trailing characters
+// that saving removes; text after the last "|" is ignored.
 QStringList cut(QStringView line);
+
+// Cup files larger than this are refused before they are read. The largest cup that loads
+// (3 million participant cells) takes about 20 MB with the values of a real series; the bound
+// leaves it three times that for long names and clubs, yet keeps a broken or foreign file from taking
+// gigabytes.
+inline constexpr qint64 kMaxCupFileSize = 64 * 1024 * 1024;
 
 // The whole file as bytes. Stops without a result when a value holds a character that
 // Windows-1252 cannot hold, naming the table, row and value.

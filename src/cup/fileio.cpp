@@ -2,6 +2,7 @@
 
 #include "cup/errors.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -99,13 +100,27 @@ void refuseWriteProtected(const QByteArray& name, const struct stat& existing) {
     if (::access(name.constData(), W_OK) != 0) throw ioError(errno);
 }
 
-// The rename is kept on disk only once the folder that records it is synced. A folder that
-// cannot be synced at all (EINVAL) has nothing to flush.
-void syncFolder(const QString& target) {
-    const QByteArray folder = QFile::encodeName(QFileInfo(target).path());
-    FileDescriptor dir(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.get() < 0) throw ioError(errno);
-    if (::fsync(dir.get()) != 0 && errno != EINVAL) throw ioError(errno);
+// Only regular files are read and replaced: a device, a pipe or a socket would be read without
+// end, or be replaced by a file in its place.
+QString kindOf(mode_t mode) {
+    if (S_ISDIR(mode)) return QStringLiteral("ein Ordner");
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return QStringLiteral("ein Gerät");
+    if (S_ISFIFO(mode)) return QStringLiteral("eine Pipe");
+    if (S_ISSOCK(mode)) return QStringLiteral("ein Socket");
+    return QStringLiteral("etwas anderes");
+}
+
+void refuseOtherThanFile(const QString& path, const struct stat& existing) {
+    if (!S_ISREG(existing.st_mode))
+        throw RzvError(QStringLiteral("„%1“ ist keine Datei, sondern %2; dorthin wird nicht geschrieben.")
+                           .arg(QDir::toNativeSeparators(path), kindOf(existing.st_mode)));
+}
+
+RzvError tooLarge(qint64 size, qint64 maxBytes) {
+    constexpr qint64 kMegabyte = 1024 * 1024;
+    return RzvError(QStringLiteral("Die Datei ist zu groß (%1 MB); eingelesen werden Dateien bis %2 MB.")
+                        .arg(size / kMegabyte)
+                        .arg(maxBytes / kMegabyte));
 }
 
 void writeAll(int fd, const QByteArray& bytes) {
@@ -124,11 +139,19 @@ void writeAll(int fd, const QByteArray& bytes) {
 
 } // namespace
 
-QByteArray readWholeFile(const QString& path) {
+QByteArray readWholeFile(const QString& path, qint64 maxBytes) {
     const QByteArray name = QFile::encodeName(path);
-    FileDescriptor file(::open(name.constData(), O_RDONLY | O_CLOEXEC));
+    // Without O_NONBLOCK, opening a pipe would wait for a writer before it could be refused.
+    FileDescriptor file(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (file.get() < 0) throw ioError(errno);
+    struct stat info {};
+    if (::fstat(file.get(), &info) != 0) throw ioError(errno);
+    if (!S_ISREG(info.st_mode))
+        throw RzvError(QStringLiteral("„%1“ ist keine Datei, sondern %2; daraus wird nicht gelesen.")
+                           .arg(QDir::toNativeSeparators(path), kindOf(info.st_mode)));
+    if (info.st_size > maxBytes) throw tooLarge(info.st_size, maxBytes);
     QByteArray bytes;
+    bytes.reserve(static_cast<qsizetype>(info.st_size));
     char buffer[1 << 16];
     for (;;) {
         const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
@@ -138,6 +161,8 @@ QByteArray readWholeFile(const QString& path) {
         }
         if (got == 0) break;
         bytes.append(buffer, got);
+        // A file that grows while it is read is held to the same bound.
+        if (bytes.size() > maxBytes) throw tooLarge(bytes.size(), maxBytes);
     }
     return bytes;
 }
@@ -147,7 +172,10 @@ void writeFileAtomically(const QString& path, const QByteArray& bytes) {
     const QByteArray name = QFile::encodeName(target);
     struct stat existing {};
     const bool exists = ::stat(name.constData(), &existing) == 0;
-    if (exists) refuseWriteProtected(name, existing);
+    if (exists) {
+        refuseOtherThanFile(path, existing);
+        refuseWriteProtected(name, existing);
+    }
 
     TemporaryFile temporary(temporaryTemplate(target));
     if (::fchmod(temporary.fd(), exists ? (existing.st_mode & 07777) : newFileMode()) != 0)
@@ -155,7 +183,22 @@ void writeFileAtomically(const QString& path, const QByteArray& bytes) {
     writeAll(temporary.fd(), bytes);
     temporary.syncAndClose();
     temporary.renameTo(name);
-    syncFolder(target);
+    syncFolder(QFileInfo(target).path());
+}
+
+void writeNewFile(const QString& path, const QByteArray& bytes) {
+    const QByteArray name = QFile::encodeName(path);
+    FileDescriptor file(::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, newFileMode()));
+    if (file.get() < 0) throw ioError(errno);
+    writeAll(file.get(), bytes);
+    if (::fsync(file.get()) != 0 || file.close() != 0) throw ioError(errno);
+}
+
+// A folder that cannot be synced at all (EINVAL) has nothing to flush.
+void syncFolder(const QString& folder) {
+    FileDescriptor dir(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() < 0) throw ioError(errno);
+    if (::fsync(dir.get()) != 0 && errno != EINVAL) throw ioError(errno);
 }
 
 } // namespace rzv

@@ -7,14 +7,23 @@ namespace rzv {
 
 // Whole files with the system's error number in the message ("I/O-Fehler %d").
 
-QByteArray readWholeFile(const QString& path);
+// Reads a whole file of at most maxBytes. Anything but a regular file (a folder, a device, a
+// pipe, a socket) and a larger file are refused before a byte is read, so that no input makes
+// the program read or allocate without end.
+QByteArray readWholeFile(const QString& path, qint64 maxBytes);
 
 // Replaces a file only when all of it was written: the content goes into a temporary file in
 // the same folder, which is synced, given the permissions of the file it replaces (a new file:
 // 0666 less the umask), renamed over it, and the folder is synced, so that a completed save
 // survives a power cut and a failed one leaves the previous file as it was. A symbolic link is
 // followed and its target replaced; a file without write permission is refused (also for the
-// superuser, whom the system would let write anything).
+// superuser, whom the system would let write anything). A path that holds anything but a regular
+// file (a folder, a device, a pipe, a socket) is refused and left as it is.
 void writeFileAtomically(const QString& path, const QByteArray& bytes);
+
+// Writes and syncs a file that must not exist yet, in a folder the program has just made.
+void writeNewFile(const QString& path, const QByteArray& bytes);
+// Syncs a folder, so that the names just created or renamed in it survive a power cut.
+void syncFolder(const QString& folder);
 
 } // namespace rzv

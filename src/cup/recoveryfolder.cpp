@@ -71,7 +71,7 @@ void RecoveryFolder::write(const RecoveryCopy& copy, const QByteArray& cupBytes)
 }
 
 TCupContent RecoveryFolder::read(const QString& id, QStringList* notices) const {
-    return parseCupFile(readWholeFile(copyPath(id)), notices);
+    return parseCupFile(readWholeFile(copyPath(id), kMaxCupFileSize), notices);
 }
 
 void RecoveryFolder::remove(const QString& id) const {

@@ -4,7 +4,6 @@
 #include "cup/errors.h"
 #include "import/csvtext.h"
 
-#include <QFileInfo>
 #include <QLocale>
 #include <algorithm>
 #include <tuple>
@@ -161,13 +160,7 @@ CsvTable parseCsv(const QByteArray& bytes) {
 }
 
 CsvTable readCsvFile(const QString& path) {
-    const QFileInfo info(path);
-    if (info.isFile() && info.size() > kMaxCsvFileSize)
-        throw RzvError(QStringLiteral("Die Datei ist zu groß (%1 MB); eingelesen werden Dateien "
-                                      "bis %2 MB.")
-                           .arg(info.size() / (1024 * 1024))
-                           .arg(kMaxCsvFileSize / (1024 * 1024)));
-    return parseCsv(readWholeFile(path));
+    return parseCsv(readWholeFile(path, kMaxCsvFileSize));
 }
 
 } // namespace rzv

@@ -35,7 +35,7 @@ std::vector<CsvRecord> splitCsv(QStringView text, QChar delimiter);
 
 // Decodes and splits the bytes of an import file.
 CsvTable parseCsv(const QByteArray& bytes);
-// Reads an import file; too large a file is refused before it is read.
+// Reads an import file; too large a file, and anything but a file, is refused before it is read.
 CsvTable readCsvFile(const QString& path);
 
 } // namespace rzv

@@ -259,7 +259,7 @@ private Q_SLOTS:
             w.mainMenu->speichern->trigger();
             recovery.finishWriting();
             QVERIFY(folder.copies().empty());
-            QCOMPARE(readWholeFile(cupFile), cupFileBytes(changed));
+            QCOMPARE(readWholeFile(cupFile, kMaxCupFileSize), cupFileBytes(changed));
             QVERIFY(prompt.errors.isEmpty());
         }
     }

@@ -98,12 +98,12 @@ private Q_SLOTS:
         QCOMPARE(clsf(QStringLiteral(" | x")), QStringLiteral("x|"));
         QCOMPARE(cut(u"a||b|rest"), (QStringList{"a", "", "b"}));
         QCOMPARE(cut(u"no bar"), QStringList());
-        QCOMPARE(cut(u" a |"), QStringList{" a "});
+        QCOMPARE(cut(u" a \x01|"), QStringList{"a"});
     }
 
     void untidyFileComesBackTidy() {
         const TCupContent cup = parseCupFile(untidyFile());
-        QCOMPARE(cup.name, QStringLiteral(" Winterlauf ")); // fields are not trimmed when read
+        QCOMPARE(cup.name, QStringLiteral("Winterlauf")); // read as saving writes it
         QCOMPARE(cup.max, 2);                                 // held at the number of races
         QCOMPARE(cup.teil.cell(resultColumn(1), 0), QStringLiteral("01.05.2008"));
         QCOMPARE(cupFileBytes(cup), tidyFile());
@@ -212,6 +212,52 @@ private Q_SLOTS:
         QCOMPARE(cup.fileName, path("short.rz3"));
     }
 
+    // Race 1 with an odd date, race 2 on 15.01.2020, one participant with a result in each: the
+    // first save stores the races in the order of the dates it stores, so a second load and save
+    // gives the same bytes.
+    void oddDatesSaveTheSameTwice_data() {
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QStringList>("saved"); // first and second race date, the results
+        QTest::newRow("leading control character") << "\x01" "01.02.2020" << QStringList{"15.01.2020", "01.02.2020", "b|a|"};
+        QTest::newRow("leading blank") << " 01.02.2020" << QStringList{"15.01.2020", "01.02.2020", "b|a|"};
+        QTest::newRow("trailing controls") << "01.02.2020\x1f\t" << QStringList{"15.01.2020", "01.02.2020", "b|a|"};
+        QTest::newRow("leading DEL is kept") << "\x7f" "01.01.2020" << QStringList{"\x7f" "01.01.2020", "15.01.2020", "a|b|"};
+        QTest::newRow("inner control stays") << "01.\x01" "02.2020" << QStringList{"01.\x01" "02.2020", "15.01.2020", "a|b|"};
+        QTest::newRow("short date, trailing blank") << "1.2.2020 " << QStringList{"1.2.2020", "15.01.2020", "a|b|"};
+        QTest::newRow("invalid date") << "32.13.2020" << QStringList{"15.01.2020", "32.13.2020", "b|a|"};
+        QTest::newRow("only controls") << "\x01\x02" << QStringList{"", "15.01.2020", "a|b|"};
+    }
+    void oddDatesSaveTheSameTwice() {
+        QFETCH(QString, date);
+        QFETCH(QStringList, saved);
+        const auto file = [](const QString& first, const QString& second, const QString& results) {
+            const QString rest = QString(31, u'|');
+            return crlf({"||0|1|1|2|1|", "", "", "", "1|Zeitlauf (fixe Distanz)|" + first + "|" + rest,
+                         "2|Zeitlauf (fixe Distanz)|" + second + "|" + rest, "N|V|||||||" + results});
+        };
+        const QByteArray once = cupFileBytes(parseCupFile(file(date, "15.01.2020", "a|b|")));
+        QCOMPARE(once, file(saved[0], saved[1], saved[2]));
+        QCOMPARE(cupFileBytes(parseCupFile(once)), once);
+    }
+
+    // Only regular files are read, and a cup file only up to its bound.
+    void readingIsBounded() {
+        QFile limit(path("limit.rz3"));
+        QVERIFY(limit.open(QIODevice::WriteOnly) && limit.resize(kMaxCupFileSize));
+        TCupData cup;
+        QCOMPARE(errorOf([&] { laden(cup, path("limit.rz3")); }), QStringLiteral("'' ist kein gültiger Integerwert"));
+        QVERIFY(limit.resize(kMaxCupFileSize + 1) && limit.rename(path("above.rz3")));
+        QCOMPARE(errorOf([&] { laden(cup, path("above.rz3")); }),
+                 QStringLiteral("Die Datei ist zu groß (64 MB); eingelesen werden Dateien bis 64 MB."));
+        QVERIFY(::mkfifo(qPrintable(path("fifo")), 0600) == 0);
+        QCOMPARE(errorOf([&] { laden(cup, path("fifo")); }),
+                 QStringLiteral("„%1“ ist keine Datei, sondern eine Pipe; daraus wird nicht gelesen.").arg(path("fifo")));
+        QCOMPARE(errorOf([&] { laden(cup, "/dev/zero"); }),
+                 QStringLiteral("„/dev/zero“ ist keine Datei, sondern ein Gerät; daraus wird nicht gelesen."));
+        QCOMPARE(errorOf([&] { laden(cup, m_dir.path()); }),
+                 QStringLiteral("„%1“ ist keine Datei, sondern ein Ordner; daraus wird nicht gelesen.").arg(m_dir.path()));
+    }
+
     void everyHighByteComesBack() {
         QByteArray name;
         for (int byte = 0xA0; byte <= 0xFF; ++byte) name.append(static_cast<char>(byte));
@@ -265,7 +311,7 @@ private Q_SLOTS:
         QCOMPARE(cup.teil.cell(kName, 1), QStringLiteral("Ähm"));
         speichern(cup);
         QCOMPARE(cup.teil.cell(kName, 1), QStringLiteral("Zahn"));
-        QCOMPARE(readWholeFile(path("saved.rz3")), tidyFile());
+        QCOMPARE(readWholeFile(path("saved.rz3"), kMaxCupFileSize), tidyFile());
         QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("*.tmp-*")}, QDir::Files), QStringList());
     }
 
@@ -279,12 +325,12 @@ private Q_SLOTS:
         QVERIFY(message.contains(QStringLiteral("„Łukasiewicz“")));
         QVERIFY(message.contains(QStringLiteral("Teilnehmer, Zeile 1, Spalte „Name“")));
         QVERIFY(message.contains(QStringLiteral("„Ł“")));
-        QCOMPARE(readWholeFile(path("previous.rz3")), newCupFile());
+        QCOMPARE(readWholeFile(path("previous.rz3"), kMaxCupFileSize), newCupFile());
 
         // The euro sign and typographic quotes are Windows-1252 characters.
         cup.teil.setCell(kName, 1, QStringLiteral("„Euro“ €"));
         speichern(cup);
-        QVERIFY(readWholeFile(path("previous.rz3")).contains("\x84" "Euro\x93 \x80|"));
+        QVERIFY(readWholeFile(path("previous.rz3"), kMaxCupFileSize).contains("\x84" "Euro\x93 \x80|"));
     }
 
     void failedWriteLeavesPreviousFile() {
@@ -298,7 +344,7 @@ private Q_SLOTS:
             speichern(cup);
         });
         QCOMPARE(message, QStringLiteral("I/O-Fehler %1").arg(EFBIG));
-        QCOMPARE(readWholeFile(path("full.rz3")), newCupFile());
+        QCOMPARE(readWholeFile(path("full.rz3"), kMaxCupFileSize), newCupFile());
         QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("full.rz3.tmp-*")}, QDir::Files), QStringList());
     }
 
@@ -309,7 +355,7 @@ private Q_SLOTS:
         cup.fileName = path("link.rz3");
         speichern(cup);
         QVERIFY(QFileInfo(path("link.rz3")).isSymLink());
-        QCOMPARE(readWholeFile(path("target.rz3")), newCupFile());
+        QCOMPARE(readWholeFile(path("target.rz3"), kMaxCupFileSize), newCupFile());
     }
 
     void saveKeepsPermissions() {
@@ -339,7 +385,32 @@ private Q_SLOTS:
         TCupData cup;
         cup.fileName = path("protected.rz3");
         QCOMPARE(errorOf([&] { speichern(cup); }), QStringLiteral("I/O-Fehler 13"));
-        QCOMPARE(readWholeFile(path("protected.rz3")), QByteArray("alt"));
+        QCOMPARE(readWholeFile(path("protected.rz3"), kMaxCupFileSize), QByteArray("alt"));
+    }
+
+    // Saving refuses a path that holds anything but a file (behind a link, too) and leaves it.
+    void nonFilesAreNotReplaced_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("pipe") << "pipe" << "eine Pipe";
+        QTest::newRow("link to a pipe") << "pipelink" << "eine Pipe";
+        QTest::newRow("folder") << "folder" << "ein Ordner";
+    }
+    void nonFilesAreNotReplaced() {
+        QFETCH(QString, name);
+        QFETCH(QString, kind);
+        ::mkfifo(qPrintable(path("pipe")), 0600);
+        QFile::link(path("pipe"), path("pipelink"));
+        QDir(m_dir.path()).mkdir(QStringLiteral("folder"));
+        const QFileInfo before(m_dir.filePath(name));
+        TCupData cup;
+        cup.fileName = m_dir.filePath(name);
+        QCOMPARE(errorOf([&] { speichern(cup); }),
+                 QStringLiteral("„%1“ ist keine Datei, sondern %2; dorthin wird nicht geschrieben.").arg(cup.fileName, kind));
+        const QFileInfo after(cup.fileName);
+        QCOMPARE(after.isSymLink(), before.isSymLink());
+        QCOMPARE(after.isFile() || after.isDir(), kind == u"ein Ordner");
+        QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("*.tmp-*")}, QDir::Files), QStringList());
     }
 
     void longestNamesCanBeSaved() {
@@ -349,7 +420,7 @@ private Q_SLOTS:
             TCupData cup;
             cup.fileName = m_dir.filePath(name);
             speichern(cup);
-            QCOMPARE(readWholeFile(cup.fileName), newCupFile());
+            QCOMPARE(readWholeFile(cup.fileName, kMaxCupFileSize), newCupFile());
         }
         QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("*.tmp-*")}, QDir::Files), QStringList());
     }

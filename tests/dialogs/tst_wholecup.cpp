@@ -161,7 +161,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         w.cup.fileName = dir.filePath(QStringLiteral("cup.rz3"));
         speichern(w.cup);
-        const QByteArray saved = readWholeFile(w.cup.fileName);
+        const QByteArray saved = readWholeFile(w.cup.fileName, kMaxCupFileSize);
         TCupData loaded;
         laden(loaded, w.cup.fileName);
         QCOMPARE(cupFileBytes(loaded), saved);
