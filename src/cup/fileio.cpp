@@ -186,6 +186,11 @@ void writeFileAtomically(const QString& path, const QByteArray& bytes) {
     syncFolder(QFileInfo(target).path());
 }
 
+void requireFileOrNothing(const QString& path) {
+    struct stat existing {};
+    if (::stat(QFile::encodeName(path).constData(), &existing) == 0) refuseOtherThanFile(path, existing);
+}
+
 void writeNewFile(const QString& path, const QByteArray& bytes) {
     const QByteArray name = QFile::encodeName(path);
     FileDescriptor file(::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, newFileMode()));

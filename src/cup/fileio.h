@@ -21,6 +21,8 @@ QByteArray readWholeFile(const QString& path, qint64 maxBytes);
 // file (a folder, a device, a pipe, a socket) is refused and left as it is.
 void writeFileAtomically(const QString& path, const QByteArray& bytes);
 
+// Stops, as writeFileAtomically does, when the path (behind its links) holds anything but a file.
+void requireFileOrNothing(const QString& path);
 // Writes and syncs a file that must not exist yet, in a folder the program has just made.
 void writeNewFile(const QString& path, const QByteArray& bytes);
 // Syncs a folder, so that the names just created or renamed in it survive a power cut.

@@ -15,9 +15,10 @@ namespace rzv {
 // statistics of all participants (teilnehmer.html) and, when the cup has teams, the team ranking
 // of every race (mannschaft-lauf-K.html, .csv) and the team standing (mannschaftswertung.html,
 // .csv) with the given team settings; the pages in the given HTML style with a navigation line.
-// Works on a copy: the open cup stays exactly as it is. The files are replaced only once all are
-// written, the overview last; other files in the folder stay. Returns the names of the files
-// written. Stops with the message of a report that stops, or of the folder.
+// Works on a copy: the open cup stays exactly as it is. The folder shows the previous set until
+// every file is written, then the new set at once (PublishFolder); the pages of races no longer
+// in the cup go, other files in the folder stay. Returns the names of the files written. Stops
+// with the message of a report that stops, or of the folder.
 QStringList veroeffentlichen(const TCupContent& cup, const QString& ordner, int stil,
                              const QDateTime& zeitpunkt = QDateTime::currentDateTime(),
                              const Mannschaftseinstellungen& mannschaft = {});

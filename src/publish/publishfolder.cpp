@@ -1,19 +1,38 @@
 #include "publish/publishfolder.h"
 
-#include "cup/cupfile.h"
 #include "cup/errors.h"
+#include "cup/fileio.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 #include <cerrno>
+#include <climits>
+#include <fcntl.h>
 #include <filesystem>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace rzv {
 
 namespace {
+
+const QString kZeiger = QStringLiteral(".rzv-veroeffentlichung");
+const QString kStand = QStringLiteral(".rzv-stand-");
+const QString kLink = QStringLiteral(".rzv-link-");
+const QString kListe = QStringLiteral(".rzv-dateien");
+// The list holds names only; a page of an earlier version taken over is a page of the reports.
+constexpr qint64 kGroessteListe = 16 * 1024 * 1024;
+constexpr qint64 kGroessteSeite = 256 * 1024 * 1024;
+
+QByteArray systemName(const QString& path) { return QFile::encodeName(path); }
+
+void schritt() {
+    if (PublishFolder::beforeChange) PublishFolder::beforeChange();
+}
 
 RzvError nichtSchreibbar(const QString& ordner, const QString& grund) {
     return RzvError(QStringLiteral("In den Ordner %1 kann nicht geschrieben werden (%2).")
@@ -21,44 +40,33 @@ RzvError nichtSchreibbar(const QString& ordner, const QString& grund) {
 }
 
 void ordnerAnlegen(const QString& ordner) {
+    const QFileInfo info(ordner);
+    if (info.exists() && !info.isDir())
+        throw RzvError(QStringLiteral("„%1“ ist kein Ordner; dorthin wird nicht veröffentlicht.")
+                           .arg(QDir::toNativeSeparators(ordner)));
     std::error_code fehler;
-    std::filesystem::create_directories(QFile::encodeName(ordner).toStdString(), fehler);
+    std::filesystem::create_directories(systemName(ordner).toStdString(), fehler);
     if (fehler)
         throw RzvError(QStringLiteral("Der Ordner %1 kann nicht angelegt werden (%2).")
                            .arg(QDir::toNativeSeparators(ordner), ioError(fehler.value()).message()));
 }
 
-bool selbesDateisystem(const QString& a, const QString& b) {
-    struct stat sa {};
-    struct stat sb {};
-    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 &&
-           ::stat(QFile::encodeName(b).constData(), &sb) == 0 && sa.st_dev == sb.st_dev;
+// What a symbolic link points to; empty for anything else.
+QString linkZiel(const QString& path) {
+    char ziel[PATH_MAX];
+    const ssize_t laenge = ::readlink(systemName(path).constData(), ziel, sizeof ziel);
+    return laenge < 0 ? QString() : QFile::decodeName(QByteArray(ziel, laenge));
 }
 
-// A new, empty folder from a mkdtemp pattern; empty when it cannot be made.
-QString neuerOrdner(const QString& muster, int& fehler) {
-    QByteArray name = QFile::encodeName(muster);
-    if (::mkdtemp(name.data()) == nullptr) {
-        fehler = errno;
-        return {};
-    }
-    return QFile::decodeName(name);
+bool vorhanden(const QString& path) {
+    struct stat info {};
+    return ::lstat(systemName(path).constData(), &info) == 0;
 }
 
-// Beside the target, so that a failure never leaves anything in it; inside it where that is not
-// possible, because the files must be renamed within one file system.
-QString zwischenordner(const QString& ordner) {
-    const QFileInfo ziel(ordner);
-    const QString daneben = ziel.dir().absolutePath();
-    int fehler = 0;
-    if (selbesDateisystem(daneben, ordner)) {
-        const QString neu =
-            neuerOrdner(daneben + QStringLiteral("/.") + ziel.fileName() + QStringLiteral(".neu-XXXXXX"), fehler);
-        if (!neu.isEmpty()) return neu;
-    }
-    const QString neu = neuerOrdner(ordner + QStringLiteral("/.rzv-neu-XXXXXX"), fehler);
-    if (neu.isEmpty()) throw nichtSchreibbar(ordner, ioError(fehler).message());
-    return neu;
+void entfernen(const QString& path) {
+    schritt();
+    std::error_code fehler; // what cannot go now goes next time
+    std::filesystem::remove_all(systemName(path).toStdString(), fehler);
 }
 
 } // namespace
@@ -66,16 +74,53 @@ QString zwischenordner(const QString& ordner) {
 PublishFolder::PublishFolder(const QString& ordner)
     : m_ordner(QDir::cleanPath(QFileInfo(ordner).absoluteFilePath())) {
     ordnerAnlegen(m_ordner);
-    m_zwischenordner = zwischenordner(m_ordner);
+    m_sperre = ::open(systemName(m_ordner).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (m_sperre < 0) throw nichtSchreibbar(m_ordner, ioError(errno).message());
+    // Two publishings into one folder would remove each other's new set.
+    if (::flock(m_sperre, LOCK_EX | LOCK_NB) != 0) {
+        ::close(m_sperre);
+        throw RzvError(QStringLiteral("In den Ordner %1 wird gerade veröffentlicht; bitte versuchen "
+                                      "Sie es gleich noch einmal.")
+                           .arg(QDir::toNativeSeparators(m_ordner)));
+    }
+    const QString stand = linkZiel(pfad(kZeiger));
+    if (stand.startsWith(kStand) && !stand.contains(u'/') && QFileInfo(pfad(stand)).isDir())
+        m_aktuell = stand;
+    // Leftovers of a publishing that was stopped: its set and its temporary links.
+    const QDir dir(m_ordner);
+    for (const QString& rest : dir.entryList({kStand + u'*', kLink + u'*'},
+                                             QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
+        if (rest != m_aktuell) entfernen(pfad(rest));
+    m_neu = neuerStand();
 }
 
 PublishFolder::~PublishFolder() {
-    QDir(m_zwischenordner).removeRecursively();
+    if (!m_uebernommen && !m_neu.isEmpty()) {
+        std::error_code fehler;
+        std::filesystem::remove_all(systemName(pfad(m_neu)).toStdString(), fehler);
+    }
+    ::close(m_sperre);
+}
+
+QString PublishFolder::pfad(const QString& name) const { return m_ordner + u'/' + name; }
+
+QString PublishFolder::neuerStand() {
+    schritt();
+    QByteArray muster = systemName(pfad(kStand + QStringLiteral("XXXXXX")));
+    if (::mkdtemp(muster.data()) == nullptr) throw nichtSchreibbar(m_ordner, ioError(errno).message());
+    return QFileInfo(QFile::decodeName(muster)).fileName();
 }
 
 void PublishFolder::schreiben(const QString& name, const QByteArray& bytes) {
+    const QString datei = pfad(m_neu + u'/' + name);
     try {
-        writeFileAtomically(m_zwischenordner + u'/' + name, bytes);
+        schritt();
+        const QString unterordner = QFileInfo(datei).path();
+        std::error_code fehler;
+        std::filesystem::create_directories(systemName(unterordner).toStdString(), fehler);
+        if (fehler) throw ioError(fehler.value());
+        writeNewFile(datei, bytes);
+        if (!m_unterordner.contains(unterordner)) m_unterordner << unterordner;
     } catch (const RzvError& error) {
         throw nichtSchreibbar(m_ordner, error.message());
     }
@@ -83,20 +128,98 @@ void PublishFolder::schreiben(const QString& name, const QByteArray& bytes) {
 }
 
 void PublishFolder::uebernehmen() {
-    for (qsizetype n = 0; n < m_dateien.size(); ++n) {
-        const QString& name = m_dateien[n];
-        const QByteArray von = QFile::encodeName(m_zwischenordner + u'/' + name);
-        const QByteArray nach = QFile::encodeName(m_ordner + u'/' + name);
-        if (::rename(von.constData(), nach.constData()) != 0) {
-            const int fehler = errno;
-            throw RzvError(QStringLiteral("Die Datei %1 kann nicht ersetzt werden (%2). %3 von %4 "
-                                          "Dateien sind bereits erneuert, die übrigen unverändert.")
-                               .arg(QDir::toNativeSeparators(QFile::decodeName(nach)),
-                                    ioError(fehler).message())
-                               .arg(n)
-                               .arg(m_dateien.size()));
-        }
+    QStringList namen; // the names in the folder itself, each once
+    QSet<QString> gesehen;
+    for (const QString& datei : m_dateien) {
+        const QString name = datei.section(u'/', 0, 0);
+        if (!gesehen.contains(name)) namen << name;
+        gesehen.insert(name);
     }
+    QStringList fremd; // plain files in the place of a name
+    for (const QString& name : namen) {
+        if (unsererLink(name) || !vorhanden(pfad(name))) continue;
+        requireFileOrNothing(pfad(name));
+        fremd << name;
+    }
+    try {
+        for (const QString& unterordner : m_unterordner) syncFolder(unterordner);
+        einrichten(namen, fremd);
+        setzeLink(m_neu, kZeiger);
+    } catch (const RzvError& error) {
+        throw nichtSchreibbar(m_ordner, error.message());
+    }
+    m_uebernommen = true;
+    aufraeumen(namen);
+}
+
+bool PublishFolder::unsererLink(const QString& name) const {
+    return linkZiel(pfad(name)) == kZeiger + u'/' + name;
+}
+
+QStringList PublishFolder::liste() const {
+    if (!vorhanden(pfad(kListe))) return {};
+    return QString::fromUtf8(readWholeFile(pfad(kListe), kGroessteListe)).split(u'\n', Qt::SkipEmptyParts);
+}
+
+void PublishFolder::schreibeListe(const QStringList& namen) const {
+    schritt();
+    writeFileAtomically(pfad(kListe), (namen.join(u'\n') + u'\n').toUtf8());
+}
+
+// Everything but the switch: the list first names every link that will exist, the links of new
+// names are made (they lead nowhere until the switch), and plain files in the place of a name are
+// copied into the current set and replaced by their links, which show the same content.
+void PublishFolder::einrichten(const QStringList& namen, const QStringList& fremd) {
+    QStringList eingetragen = liste();
+    const QSet<QString> alt(eingetragen.begin(), eingetragen.end());
+    for (const QString& name : namen)
+        if (!alt.contains(name)) eingetragen << name;
+    if (eingetragen.size() > alt.size()) schreibeListe(eingetragen);
+    for (const QString& name : namen) {
+        if (vorhanden(pfad(name))) continue;
+        schritt();
+        if (::symlink(systemName(kZeiger + u'/' + name).constData(), systemName(pfad(name)).constData()) != 0)
+            throw ioError(errno);
+    }
+    if (!fremd.isEmpty()) {
+        if (m_aktuell.isEmpty()) {
+            m_aktuell = neuerStand();
+            setzeLink(m_aktuell, kZeiger);
+        }
+        // A copy a stopped publishing left is replaced: its name does not lead to it yet.
+        for (const QString& name : fremd) {
+            schritt();
+            writeFileAtomically(pfad(m_aktuell + u'/' + name), readWholeFile(pfad(name), kGroessteSeite));
+        }
+        for (const QString& name : fremd) setzeLink(kZeiger + u'/' + name, name);
+    }
+    syncFolder(m_ordner);
+}
+
+// A link made under a temporary name and renamed over the name, which so is never missing.
+void PublishFolder::setzeLink(const QString& ziel, const QString& name) {
+    const QString neu = pfad(kLink + QString::number(++m_links));
+    schritt();
+    if (::symlink(systemName(ziel).constData(), systemName(neu).constData()) != 0) throw ioError(errno);
+    schritt();
+    if (::rename(systemName(neu).constData(), systemName(pfad(name)).constData()) != 0) throw ioError(errno);
+    syncFolder(m_ordner);
+}
+
+// After the switch: the links of names no longer published, and the previous set. What fails
+// here is done by the next publishing; the new set is complete already.
+void PublishFolder::aufraeumen(const QStringList& namen) {
+    const QSet<QString> bleiben(namen.begin(), namen.end());
+    try {
+        for (const QString& name : liste()) {
+            if (bleiben.contains(name) || !unsererLink(name)) continue;
+            schritt();
+            ::unlink(systemName(pfad(name)).constData());
+        }
+        schreibeListe(namen);
+    } catch (const RzvError&) {
+    }
+    if (!m_aktuell.isEmpty()) entfernen(pfad(m_aktuell));
 }
 
 } // namespace rzv

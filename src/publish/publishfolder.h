@@ -3,31 +3,62 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace rzv {
 
-// A set of files put into a folder as one: each file is first written into a temporary folder
-// beside the target folder (inside it when nothing can be written beside it, or beside it lies
-// another file system), and only when all are written is each moved into place, replacing the
-// file of the same name. Nothing else in the folder is touched; the temporary folder goes
-// whatever happens. A failure while writing leaves the folder as it was.
+// A set of files published into a folder as one, so that the folder shows either the complete
+// previous set or the complete new one, whenever the program is stopped, even killed:
+//
+//   ORDNER/index.html  -> .rzv-veroeffentlichung/index.html   (one link per published name)
+//   ORDNER/.rzv-veroeffentlichung -> .rzv-stand-XXXXXX        (the one link that switches)
+//   ORDNER/.rzv-stand-XXXXXX/index.html ...                   (the files of the set)
+//   ORDNER/.rzv-dateien                                       (the names of the links)
+//
+// The new set is written into a fresh folder .rzv-stand-XXXXXX; the links of new names are made
+// before the switch (until then they lead nowhere); a single rename() of a new link over
+// .rzv-veroeffentlichung then switches every name at once. Afterwards the links of names the new
+// set no longer has and the previous folder are removed. Leftovers of a publishing that was
+// stopped are removed by the next one. Only names listed in .rzv-dateien that still are such
+// links are ever removed; every other file in the folder stays as it is. A plain file in the
+// place of a published name (written by an earlier version) is copied into the current set before
+// it is replaced by its link, so that it, too, changes only with the switch.
 class PublishFolder {
 public:
-    // Creates the folder (and its parents) when it does not exist yet.
+    // Creates the folder (and its parents) when it does not exist yet, and removes what a
+    // stopped publishing left.
     explicit PublishFolder(const QString& ordner);
     ~PublishFolder();
     PublishFolder(const PublishFolder&) = delete;
     PublishFolder& operator=(const PublishFolder&) = delete;
 
+    // name: a file name, or a path below the folder ("a/b.html").
     void schreiben(const QString& name, const QByteArray& bytes);
-    // Moves the written files into the folder in the order they were written.
+    // Makes the written files the folder's published set.
     void uebernehmen();
 
     const QStringList& dateien() const { return m_dateien; }
 
+    // Called before every change of the folder: the tests stop the process there.
+    static inline std::function<void()> beforeChange;
+
 private:
+    QString pfad(const QString& name) const;
+    QString neuerStand();
+    bool unsererLink(const QString& name) const;
+    QStringList liste() const;
+    void schreibeListe(const QStringList& namen) const;
+    void einrichten(const QStringList& namen, const QStringList& fremd);
+    void setzeLink(const QString& ziel, const QString& name);
+    void aufraeumen(const QStringList& namen);
+
     QString m_ordner;
-    QString m_zwischenordner;
+    int m_sperre = -1;     // locked while this publishing runs
+    QString m_aktuell;     // the folder of the published set, empty before the first publishing
+    QString m_neu;         // the folder of the new set
+    QStringList m_unterordner; // the folders written into, synced before the switch
+    int m_links = 0;
+    bool m_uebernommen = false;
     QStringList m_dateien;
 };
 
