@@ -45,13 +45,14 @@ namespace {
 
 struct CodeText {
     const char16_t* code;
-    const char16_t* text;
+    const char16_t* text; // cut to the 11 characters of the reports' result column
+    const char16_t* words;
 };
 constexpr CodeText kCodes[] = {
-    {u"n.a.", u"n. angetret"},
-    {u"v.", u"verletzt"},
-    {u"d.", u"disquali."},
-    {u"o.L.", u"o. Leistung"},
+    {u"n.a.", u"n. angetret", u"nicht angetreten"},
+    {u"v.", u"verletzt", u"verletzt"},
+    {u"d.", u"disquali.", u"disqualifiziert"},
+    {u"o.L.", u"o. Leistung", u"ohne Leistung"},
 };
 
 struct Shorthand {
@@ -81,6 +82,12 @@ bool isResultCode(const QString& text) {
 QString abk2text(const QString& code) {
     for (const CodeText& c : kCodes)
         if (code == QStringView(c.code)) return QString::fromUtf16(c.text);
+    return code;
+}
+
+QString abk2volltext(const QString& code) {
+    for (const CodeText& c : kCodes)
+        if (code == QStringView(c.code)) return QString::fromUtf16(c.words);
     return code;
 }
 

@@ -20,6 +20,9 @@ QString digitsOf(QStringView text);
 // The four result codes and their long texts for the reports.
 bool isResultCode(const QString& text);
 QString abk2text(const QString& code);
+// The result codes in full words, for tables whose cells have no width ("nicht angetreten");
+// any other text unchanged.
+QString abk2volltext(const QString& code);
 // The code a typed shorthand stands for ("ol" gives "o.L."), or nothing.
 std::optional<QString> shorthandCode(const QString& typed);
 // A typed result as it is stored: a shorthand's code, or the performance normalised by the race

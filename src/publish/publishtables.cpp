@@ -1,5 +1,6 @@
 #include "publish/publishtables.h"
 
+#include "cup/notation.h"
 #include "cup/textorder.h"
 #include "publish/csvtable.h"
 #include "reports/gesamt.h"
@@ -45,7 +46,7 @@ Laufergebnistabelle laufergebnisMitTabelle(Ausgabe& ausgabe, TCupContent& cup, i
         tabelle.zeile(gruppenfelder(mitCup, eintrag.cupVariation, eintrag.bezeichnung) +
                       QStringList{platzfeldCsv(eintrag.platz), teil.cell(kName, eintrag.row),
                                   teil.cell(kVorname, eintrag.row), teil.cell(kVerein, eintrag.row),
-                                  eintrag.wert, punkte});
+                                  abk2volltext(teil.cell(resultColumn(k), eintrag.row)), punkte});
     }
     ergebnis.csv = tabelle.bytes();
     return ergebnis;

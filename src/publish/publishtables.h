@@ -10,7 +10,8 @@ class Ausgabe;
 
 // The results of race k written into the sheet, and the same lines as a spreadsheet table
 // ([Cup;] Altersgruppe; Platz; Name; Vorname; Verein; Ergebnis; Punkte): place and result as the
-// report shows them, the points the race gives towards the cup. Also counts the finishers (the
+// report shows them, but a result code in full words ("nicht angetreten": a table's cell has no
+// width to cut it to), the points the race gives towards the cup. Also counts the finishers (the
 // listed participants with a valid result).
 struct Laufergebnistabelle {
     QByteArray csv;

@@ -24,6 +24,12 @@ private Q_SLOTS:
         QTest::newRow("group separator") << "a\x1d" "b" << "\"a\x1d" "b\"";
         QTest::newRow("next line") << QStringLiteral("a\u0085b") << QStringLiteral("\"a\u0085b\"");
         QTest::newRow("line separator") << QStringLiteral("a\u2028b") << QStringLiteral("\"a\u2028b\"");
+        QTest::newRow("last control character") << "a\x1f" << "\"a\x1f\"";
+        QTest::newRow("blank") << "a b" << "a b";
+        QTest::newRow("tilde") << "a~" << "a~";
+        QTest::newRow("DEL") << "a\x7f" << "\"a\x7f\"";
+        QTest::newRow("last C1 control, 0x9F") << QStringLiteral("a\u009f") << QStringLiteral("\"a\u009f\"");
+        QTest::newRow("no-break space, 0xA0") << QStringLiteral("a\u00a0") << QStringLiteral("a\u00a0");
         QTest::newRow("markup") << "<b>&</b>" << "<b>&</b>";
         QTest::newRow("entity") << "&amp;" << "\"&amp;\"";
     }

@@ -105,12 +105,12 @@ private Q_SLOTS:
                             "F30;;Zorn;Eva;TV Nord;\"0:21'00,0\"\"\";20\r\n"
                             "M30;1;\xC3\x96zdemir;J\xC3\xB6rg;\"LG S\xC3\xBC"
                             "d; Abt. Lauf\";\"0:19'30,0\"\"\";20\r\n"));
-        // Race 2 counts twice; a participant who did not start has the words and no points.
+        // Race 2 counts twice; a participant who did not start has the full words and no points.
         QCOMPARE(inhalt(dir.filePath(QStringLiteral("lauf-2.csv"))),
                  QByteArray("\xEF\xBB\xBF"
                             "Altersgruppe;Platz;Name;Vorname;Verein;Ergebnis;Punkte\r\n"
                             "F30;1;Zorn;Eva;TV Nord;\"0:20'00,0\"\"\";40\r\n"
-                            "F30;;Adler;Ute;TV Nord;n. angetret;\r\n"));
+                            "F30;;Adler;Ute;TV Nord;nicht angetreten;\r\n"));
         QCOMPARE(inhalt(dir.filePath(QStringLiteral("gesamtwertung.csv"))),
                  QByteArray("\xEF\xBB\xBF"
                             "Altersgruppe;Platz;Name;Vorname;Jahrgang;Verein;Lauf 1;Lauf 2;Gesamt\r\n"
