@@ -74,15 +74,12 @@ void entfernen(const QString& path) {
 PublishFolder::PublishFolder(const QString& ordner)
     : m_ordner(QDir::cleanPath(QFileInfo(ordner).absoluteFilePath())) {
     ordnerAnlegen(m_ordner);
-    m_sperre = ::open(systemName(m_ordner).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (m_sperre < 0) throw nichtSchreibbar(m_ordner, ioError(errno).message());
-    // Two publishings into one folder would remove each other's new set.
-    if (::flock(m_sperre, LOCK_EX | LOCK_NB) != 0) {
-        ::close(m_sperre);
+    m_sperre.fd = ::open(systemName(m_ordner).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (m_sperre.fd < 0) throw nichtSchreibbar(m_ordner, ioError(errno).message());
+    if (::flock(m_sperre.fd, LOCK_EX | LOCK_NB) != 0)
         throw RzvError(QStringLiteral("In den Ordner %1 wird gerade veröffentlicht; bitte versuchen "
                                       "Sie es gleich noch einmal.")
                            .arg(QDir::toNativeSeparators(m_ordner)));
-    }
     const QString stand = linkZiel(pfad(kZeiger));
     if (stand.startsWith(kStand) && !stand.contains(u'/') && QFileInfo(pfad(stand)).isDir())
         m_aktuell = stand;
@@ -99,7 +96,10 @@ PublishFolder::~PublishFolder() {
         std::error_code fehler;
         std::filesystem::remove_all(systemName(pfad(m_neu)).toStdString(), fehler);
     }
-    ::close(m_sperre);
+}
+
+PublishFolder::Sperre::~Sperre() {
+    if (fd >= 0) ::close(fd);
 }
 
 QString PublishFolder::pfad(const QString& name) const { return m_ordner + u'/' + name; }

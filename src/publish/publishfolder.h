@@ -52,8 +52,18 @@ private:
     void setzeLink(const QString& ziel, const QString& name);
     void aufraeumen(const QStringList& namen);
 
+    // Held while this publishing runs (also released when the constructor stops): two
+    // publishings into one folder would remove each other's new set.
+    struct Sperre {
+        int fd = -1;
+        Sperre() = default;
+        Sperre(const Sperre&) = delete;
+        Sperre& operator=(const Sperre&) = delete;
+        ~Sperre();
+    };
+
     QString m_ordner;
-    int m_sperre = -1;     // locked while this publishing runs
+    Sperre m_sperre;
     QString m_aktuell;     // the folder of the published set, empty before the first publishing
     QString m_neu;         // the folder of the new set
     QStringList m_unterordner; // the folders written into, synced before the switch
