@@ -3,6 +3,7 @@
 #include "cup/errors.h"
 #include "cup/ordering.h"
 #include "cup/textorder.h"
+#include "errorof.h"
 #include "testfiles.h"
 
 #include "filesizelimit.h"
@@ -69,14 +70,7 @@ QByteArray tidyFile() {
 
 using test::writeBytes;
 
-QString errorOf(const std::function<void()>& work) {
-    try {
-        work();
-    } catch (const RzvError& error) {
-        return error.message();
-    }
-    return QString();
-}
+using test::errorOf;
 
 } // namespace
 

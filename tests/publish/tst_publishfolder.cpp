@@ -2,7 +2,8 @@
 // also when publishing is killed at any step; only its own files ever go.
 #include "publish/publishfolder.h"
 
-#include "cup/errors.h"
+#include "errorof.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,9 +35,7 @@ void veroeffentliche(const QString& ordner, const Satz& satz) {
 
 void schreibe(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    test::writeBytes(path, bytes);
 }
 
 // Every file a reader finds below the folder, through the links, hidden entries left out.
@@ -74,14 +73,6 @@ QByteArray inhalt(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QString fehlerVon(const std::function<void()>& work) {
-    try {
-        work();
-    } catch (const RzvError& error) {
-        return error.message();
-    }
-    return QString();
-}
 
 const QStringList kVerwaltet{".rzv-dateien", ".rzv-stand-*", ".rzv-veroeffentlichung"};
 
@@ -184,20 +175,20 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString ordner = dir.filePath(QStringLiteral("web"));
         schreibe(dir.filePath(QStringLiteral("datei")), "x");
-        QCOMPARE(fehlerVon([&] { veroeffentliche(dir.filePath(QStringLiteral("datei")), kNeu); }),
+        QCOMPARE(test::errorOf([&] { veroeffentliche(dir.filePath(QStringLiteral("datei")), kNeu); }),
                  QStringLiteral("„%1“ ist kein Ordner; dorthin wird nicht veröffentlicht.").arg(dir.filePath(QStringLiteral("datei"))));
 
         veroeffentliche(ordner, kAlt);
         QFile::remove(ordner + QStringLiteral("/lauf-2.html"));
         QVERIFY(::mkfifo(qPrintable(ordner + QStringLiteral("/lauf-2.html")), 0600) == 0);
         const Satz vorher = sichtbar(ordner);
-        QCOMPARE(fehlerVon([&] { veroeffentliche(ordner, kNeu); }),
+        QCOMPARE(test::errorOf([&] { veroeffentliche(ordner, kNeu); }),
                  QStringLiteral("„%1/lauf-2.html“ ist keine Datei, sondern eine Pipe; dorthin wird nicht geschrieben.").arg(ordner));
         QCOMPARE(sichtbar(ordner), vorher);
         QCOMPARE(versteckt(ordner), kVerwaltet);
 
         const PublishFolder laufend(ordner);
-        QCOMPARE(fehlerVon([&] { PublishFolder zweites(ordner); }),
+        QCOMPARE(test::errorOf([&] { PublishFolder zweites(ordner); }),
                  QStringLiteral("In den Ordner %1 wird gerade veröffentlicht; bitte versuchen Sie es gleich noch einmal.").arg(ordner));
     }
 };

@@ -1,0 +1,21 @@
+#pragma once
+// The message an operation stops with.
+
+#include "cup/errors.h"
+
+#include <QString>
+#include <functional>
+
+namespace rzv::test {
+
+// The message of the RzvError the work stops with; empty when it runs to its end.
+inline QString errorOf(const std::function<void()>& work) {
+    try {
+        work();
+    } catch (const RzvError& error) {
+        return error.message();
+    }
+    return QString();
+}
+
+} // namespace rzv::test
