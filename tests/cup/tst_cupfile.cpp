@@ -234,7 +234,7 @@ private Q_SLOTS:
         QCOMPARE(cupFileBytes(parseCupFile(once)), once);
     }
 
-    // Only regular files are read, and a cup file only up to its bound.
+    // A cup file is read only up to its bound.
     void readingIsBounded() {
         QFile limit(path("limit.rz3"));
         QVERIFY(limit.open(QIODevice::WriteOnly) && limit.resize(kMaxCupFileSize));
@@ -243,13 +243,6 @@ private Q_SLOTS:
         QVERIFY(limit.resize(kMaxCupFileSize + 1) && limit.rename(path("above.rz3")));
         QCOMPARE(errorOf([&] { laden(cup, path("above.rz3")); }),
                  QStringLiteral("Die Datei ist zu groß (64 MB); eingelesen werden Dateien bis 64 MB."));
-        QVERIFY(::mkfifo(qPrintable(path("fifo")), 0600) == 0);
-        QCOMPARE(errorOf([&] { laden(cup, path("fifo")); }),
-                 QStringLiteral("„%1“ ist keine Datei, sondern eine Pipe; daraus wird nicht gelesen.").arg(path("fifo")));
-        QCOMPARE(errorOf([&] { laden(cup, "/dev/zero"); }),
-                 QStringLiteral("„/dev/zero“ ist keine Datei, sondern ein Gerät; daraus wird nicht gelesen."));
-        QCOMPARE(errorOf([&] { laden(cup, m_dir.path()); }),
-                 QStringLiteral("„%1“ ist keine Datei, sondern ein Ordner; daraus wird nicht gelesen.").arg(m_dir.path()));
     }
 
     void everyHighByteComesBack() {
@@ -380,31 +373,6 @@ private Q_SLOTS:
         cup.fileName = path("protected.rz3");
         QCOMPARE(errorOf([&] { speichern(cup); }), QStringLiteral("I/O-Fehler 13"));
         QCOMPARE(readWholeFile(path("protected.rz3"), kMaxCupFileSize), QByteArray("alt"));
-    }
-
-    // Saving refuses a path that holds anything but a file (behind a link, too) and leaves it.
-    void nonFilesAreNotReplaced_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("kind");
-        QTest::newRow("pipe") << "pipe" << "eine Pipe";
-        QTest::newRow("link to a pipe") << "pipelink" << "eine Pipe";
-        QTest::newRow("folder") << "folder" << "ein Ordner";
-    }
-    void nonFilesAreNotReplaced() {
-        QFETCH(QString, name);
-        QFETCH(QString, kind);
-        ::mkfifo(qPrintable(path("pipe")), 0600);
-        QFile::link(path("pipe"), path("pipelink"));
-        QDir(m_dir.path()).mkdir(QStringLiteral("folder"));
-        const QFileInfo before(m_dir.filePath(name));
-        TCupData cup;
-        cup.fileName = m_dir.filePath(name);
-        QCOMPARE(errorOf([&] { speichern(cup); }),
-                 QStringLiteral("„%1“ ist keine Datei, sondern %2; dorthin wird nicht geschrieben.").arg(cup.fileName, kind));
-        const QFileInfo after(cup.fileName);
-        QCOMPARE(after.isSymLink(), before.isSymLink());
-        QCOMPARE(after.isFile() || after.isDir(), kind == u"ein Ordner");
-        QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("*.tmp-*")}, QDir::Files), QStringList());
     }
 
     void longestNamesCanBeSaved() {

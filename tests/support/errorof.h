@@ -1,6 +1,5 @@
 #pragma once
-// The message an operation stops with.
-
+// The message an operation stops with; empty when it runs to its end.
 #include "cup/errors.h"
 
 #include <QString>
@@ -8,7 +7,6 @@
 
 namespace rzv::test {
 
-// The message of the RzvError the work stops with; empty when it runs to its end.
 inline QString errorOf(const std::function<void()>& work) {
     try {
         work();
