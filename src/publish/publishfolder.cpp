@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSet>
 
 #include <cerrno>
@@ -104,11 +105,15 @@ PublishFolder::Sperre::~Sperre() {
 
 QString PublishFolder::pfad(const QString& name) const { return m_ordner + u'/' + name; }
 
+// Made by mkdir rather than mkdtemp, whose folders only their owner may read: a web server
+// reads them as another user.
 QString PublishFolder::neuerStand() {
     schritt();
-    QByteArray muster = systemName(pfad(kStand + QStringLiteral("XXXXXX")));
-    if (::mkdtemp(muster.data()) == nullptr) throw nichtSchreibbar(m_ordner, ioError(errno).message());
-    return QFileInfo(QFile::decodeName(muster)).fileName();
+    for (;;) {
+        const QString name = kStand + QString::number(QRandomGenerator::global()->generate(), 36);
+        if (::mkdir(systemName(pfad(name)).constData(), 0777) == 0) return name;
+        if (errno != EEXIST) throw nichtSchreibbar(m_ordner, ioError(errno).message());
+    }
 }
 
 void PublishFolder::schreiben(const QString& name, const QByteArray& bytes) {

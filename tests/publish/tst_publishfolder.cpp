@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -87,6 +88,7 @@ private Q_SLOTS:
         QFETCH(Satz, daneben);
         QFETCH(Satz, bleibt);
         const Satz nachher = mit(mit(kNeu, bleibt), kVerwaltet);
+        ::umask(022); // a web server reads the set as another user
         int alt = 0;
         int neu = 0;
         for (int k = 1;; ++k) {
@@ -117,6 +119,7 @@ private Q_SLOTS:
 
             veroeffentliche(ordner, kNeu);
             QCOMPARE(sichtbar(ordner), nachher);
+            QVERIFY(QFileInfo(ordner + QStringLiteral("/.rzv-veroeffentlichung/")).permission(QFile::ReadOther | QFile::ExeOther));
             QCOMPARE(test::readBytes(ordner + QStringLiteral("/.rzv-dateien")),
                      QByteArray("index.html\nlaeufer\nlauf-1.html\nlauf-2.html\n"));
             if (WIFEXITED(status)) {
