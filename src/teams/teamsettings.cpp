@@ -73,7 +73,7 @@ Mannschaftseinstellungen ladeMannschaftseinstellungen(const QString& cupDatei) {
         throw unlesbar(QStringLiteral("„%1“ ist keine Datei.").arg(datei.filePath()));
     if (datei.size() > kHoechstens)
         throw unlesbar(QStringLiteral("„%1“ ist zu groß.").arg(datei.filePath()));
-    return ausMannschaftsJson(readWholeFile(datei.filePath()));
+    return ausMannschaftsJson(readWholeFile(datei.filePath(), kHoechstens));
 }
 
 void speichereMannschaftseinstellungen(const QString& cupDatei,

@@ -320,14 +320,14 @@ private Q_SLOTS:
         static_cast<TCupContent&>(cup) = clubCup().cup;
         cup.fileName = dir.filePath(QStringLiteral("herbst.rz3"));
         speichern(cup);
-        const QByteArray cupBytes = readWholeFile(cup.fileName);
+        const QByteArray cupBytes = readWholeFile(cup.fileName, kMaxCupFileSize);
         QCOMPARE(ladeMannschaftseinstellungen(cup.fileName), Mannschaftseinstellungen());
         QCOMPARE(ladeMannschaftseinstellungen(QString()), Mannschaftseinstellungen());
 
         speichereMannschaftseinstellungen(cup.fileName, settings(10, true, true));
         QCOMPARE(ladeMannschaftseinstellungen(cup.fileName), settings(10, true, true));
         QVERIFY(QFile::exists(dir.filePath(QStringLiteral("herbst.rz3.mannschaft.json"))));
-        QCOMPARE(readWholeFile(cup.fileName), cupBytes);
+        QCOMPARE(readWholeFile(cup.fileName, kMaxCupFileSize), cupBytes);
 
         // A folder in the settings file's place is refused, not taken for the defaults.
         QVERIFY(QFile::remove(mannschaftsdatei(cup.fileName)));
