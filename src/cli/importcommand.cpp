@@ -45,7 +45,7 @@ int runImport(const QStringList& args) {
     const ImportRequest request = parseRequest(args);
     const Arguments& given = request.arguments;
     TCupData cup;
-    laden(cup, given.words[0]);
+    loadCup(cup, given.words[0]);
     const CsvTable table = readCsvFile(given.words[1]);
     ColumnMapping mapping = detectMapping(table);
     const QStringList header = table.records.front().fields;

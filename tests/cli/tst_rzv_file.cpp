@@ -75,6 +75,15 @@ private Q_SLOTS:
         QCOMPARE(run.err, QStringLiteral("rzv: Warnung: Die Cup-Datei ist unvollständig: sie endet nach 1 von 3 Teilnehmern; "
                                          "die fehlenden wurden leer angelegt.\n"));
         QVERIFY(contents(out).endsWith("\r\nAdler|Jan|||||||\r\n||||||||\r\n||||||||\r\n"));
+
+        // Every command that loads a cup tells of it, the import too.
+        const QString csv = m_dir.filePath(QStringLiteral("leer.csv"));
+        QFile table(csv);
+        QVERIFY(table.open(QIODevice::WriteOnly));
+        table.write("Name;Vorname\n");
+        table.close();
+        run = rzv::test::runRzv({QStringLiteral("import"), shortFile, csv, out});
+        QVERIFY2(run.err.startsWith(QStringLiteral("rzv: Warnung: Die Cup-Datei ist unvollständig")), qPrintable(run.err));
     }
 
     // An output that is not a file is refused and left as it is; so is such an input.
