@@ -42,7 +42,12 @@ void TCellGrid::setColCount(int count) {
 }
 
 void TCellGrid::setRowCount(int count) {
-    m_rows.resize(static_cast<size_t>(std::max(0, count)), Row(static_cast<size_t>(m_cols)));
+    const size_t old = m_rows.size();
+    m_rows.resize(static_cast<size_t>(std::max(0, count)));
+    for (size_t i = old; i < m_rows.size(); ++i) {
+        m_rows[i].reserve(static_cast<size_t>(m_cols + kSpareCols));
+        m_rows[i].resize(static_cast<size_t>(m_cols));
+    }
     resizeIds(m_rowIds, rowCount());
 }
 

@@ -17,6 +17,10 @@ namespace rzv {
 class TCellGrid {
 public:
     using Row = std::vector<QString>;
+    // New rows keep room for this many more columns: a standing appends its working columns to
+    // every participant row, and with the room no row moves to new memory (which, for a large
+    // cup, costs more than computing the standing).
+    static constexpr int kSpareCols = 3;
 
     TCellGrid() = default;
     TCellGrid(int colCount, int rowCount) { resize(colCount, rowCount); }

@@ -13,6 +13,7 @@ namespace rzv {
 namespace {
 
 constexpr int kArbeitsspalten = 3;
+static_assert(kArbeitsspalten <= TCellGrid::kSpareCols, "participant rows keep room for them");
 
 // The total of one participant: the `max` highest race scores by value, when there are at least
 // `min` of them.
