@@ -45,10 +45,10 @@ void gesamt_vorschau(Ausgabe& ausgabe, TCupContent& cup, int n, const Listenlese
             const int platz = platzierung.naechster(unterMinimum, summe);
             teil.setCell(platzSp, row, QString::number(platzierung.letzterPlatz()));
             const QString punkte = unterMinimum ? QStringLiteral("---") : summe;
-            ausgabe.p(kSchwarz, Stil::normal, 9,
-                      platzfeld(platz) + linksbuendig(namensfeld(teil, row), 36) +
-                          linksbuendig(teil.cell(kVerein, row), 28) + rechtsbuendig(teilnahmen, 6) +
-                          rechtsbuendig(punkte, 7));
+            QString zeile = listenzeile(teil, row, platz, 28);
+            rechtsAnhaengen(zeile, teilnahmen, 6);
+            rechtsAnhaengen(zeile, punkte, 7);
+            ausgabe.p(kSchwarz, Stil::normal, 9, zeile);
             if (leser) leser({row, platz, punkte, bezeichnung, cupVariation});
         }
         return static_cast<int>(zeilen.size());

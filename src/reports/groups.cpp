@@ -1,7 +1,8 @@
 #include "reports/groups.h"
 
 #include "cup/notation.h"
-#include "cup/textorder.h"
+
+#include <algorithm>
 
 namespace rzv {
 
@@ -21,14 +22,58 @@ const std::vector<int>& Gruppenindex::zeilen(const QString& bezeichnung,
     return it == m_gruppen.cend() ? m_leer : it.value();
 }
 
+namespace {
+
+void namensfeldAnhaengen(QString& zeile, const TCellGrid& teil, int row) {
+    zeile.append(teil.cell(kName, row));
+    zeile.append(u", ");
+    zeile.append(teil.cell(kVorname, row));
+    zeile.append(u" ('");
+    const QString& geburtsdatum = teil.cell(kGeburtsdatum, row); // the year's last two digits
+    if (geburtsdatum.size() >= 9) zeile.append(QStringView(geburtsdatum).mid(8, 2));
+    zeile.append(u')');
+}
+
+void platzfeldAnhaengen(QString& zeile, int platz) {
+    if (platz <= 0) {
+        zeile.resize(zeile.size() + 5, u' ');
+        return;
+    }
+    // The number and ". " are at most 12 characters; a place beyond 999 fills the field from its
+    // start, as the right-aligned field cuts it.
+    char16_t ziffern[12];
+    qsizetype laenge = 0;
+    for (unsigned rest = static_cast<unsigned>(platz); rest > 0; rest /= 10)
+        ziffern[laenge++] = static_cast<char16_t>(u'0' + rest % 10);
+    std::reverse(ziffern, ziffern + laenge);
+    ziffern[laenge++] = u'.';
+    ziffern[laenge++] = u' ';
+    rechtsAnhaengen(zeile, QStringView(ziffern, laenge), 5);
+}
+
+} // namespace
+
 QString namensfeld(const TCellGrid& teil, int row) {
-    return teil.cell(kName, row) + QStringLiteral(", ") + teil.cell(kVorname, row) +
-           QStringLiteral(" ('") + copyChars(teil.cell(kGeburtsdatum, row), 9, 2) + u')';
+    QString feld;
+    namensfeldAnhaengen(feld, teil, row);
+    return feld;
 }
 
 QString platzfeld(int platz) {
-    return platz > 0 ? rechtsbuendig(QString::number(platz) + QStringLiteral(". "), 5)
-                     : QString(5, u' ');
+    QString feld;
+    platzfeldAnhaengen(feld, platz);
+    return feld;
+}
+
+QString listenzeile(const TCellGrid& teil, int row, int platz, int vereinsbreite) {
+    QString zeile;
+    zeile.reserve(kZeilenbreite);
+    platzfeldAnhaengen(zeile, platz);
+    const qsizetype namensAnfang = zeile.size();
+    namensfeldAnhaengen(zeile, teil, row);
+    feldSchliessen(zeile, namensAnfang, 36);
+    linksAnhaengen(zeile, teil.cell(kVerein, row), vereinsbreite);
+    return zeile;
 }
 
 void laufkopf(Ausgabe& ausgabe, const TCupContent& cup, int k, const QString& titel) {

@@ -28,6 +28,9 @@ private:
 QString namensfeld(const TCellGrid& teil, int row);
 // The place column of a list line: "  7. ", or five blanks for no place (0).
 QString platzfeld(int platz);
+// The start of a participant's line in a list: place, name field of 36 characters and the club
+// in `vereinsbreite`, with room for the rest of the line.
+QString listenzeile(const TCellGrid& teil, int row, int platz, int vereinsbreite);
 
 // The two bold title lines of a report on race k: the title followed by the race date, then
 // "Lauf " + number + " - " + type.

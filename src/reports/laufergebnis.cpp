@@ -18,8 +18,9 @@ QString spaltenkopf() {
 }
 
 QString ergebniszeile(const TCellGrid& teil, int row, const QString& gezeigt, int platz) {
-    return platzfeld(platz) + linksbuendig(namensfeld(teil, row), 36) +
-           linksbuendig(teil.cell(kVerein, row), 30) + rechtsbuendig(gezeigt, 11);
+    QString zeile = listenzeile(teil, row, platz, 30);
+    rechtsAnhaengen(zeile, gezeigt, 11);
+    return zeile;
 }
 
 } // namespace

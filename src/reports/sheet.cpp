@@ -73,6 +73,21 @@ QString rechtsbuendig(const QString& text, int width) {
     return field;
 }
 
+void feldSchliessen(QString& zeile, qsizetype anfang, int width) {
+    zeile.resize(anfang + width, u' ');
+}
+
+void linksAnhaengen(QString& zeile, QStringView text, int width) {
+    const qsizetype anfang = zeile.size();
+    zeile.append(text.left(width));
+    feldSchliessen(zeile, anfang, width);
+}
+
+void rechtsAnhaengen(QString& zeile, QStringView text, int width) {
+    if (text.size() < width) zeile.resize(zeile.size() + width - text.size(), u' ');
+    zeile.append(text.left(width));
+}
+
 void berichtskopfOhneLeerzeile(Ausgabe& ausgabe, const TCupContent& cup) {
     ausgabe.p(kSchwarz, Stil::fett, 14, cup.veranstalter);
     ausgabe.p(kSchwarz, Stil::normal, 14, cup.name);

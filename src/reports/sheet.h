@@ -77,6 +77,12 @@ private:
 // (right-aligned), then cut to the first `width` characters.
 QString linksbuendig(const QString& text, int width);
 QString rechtsbuendig(const QString& text, int width);
+// The same fields appended to a line, for reports that write a line per participant without a
+// text of its own for every field. feldSchliessen cuts or pads what was appended since `anfang`
+// to `width` characters, for a field put together from several pieces.
+void linksAnhaengen(QString& zeile, QStringView text, int width);
+void rechtsAnhaengen(QString& zeile, QStringView text, int width);
+void feldSchliessen(QString& zeile, qsizetype anfang, int width);
 
 // The head of the race, standings and participant reports: organiser (bold 14), cup name
 // (plain 14) and, for berichtskopf, a blank line.

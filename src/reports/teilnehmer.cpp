@@ -85,13 +85,6 @@ private:
     QHash<QString, int> m_variante;              // the first row of each cup variation's name
 };
 
-// Appends a right-aligned field; the same text as rechtsbuendig, without a text of its own (the
-// statistics of all participants write millions of these).
-void rechtsAnhaengen(QString& zeile, QStringView text, int breite) {
-    if (text.size() < breite) zeile.resize(zeile.size() + breite - text.size(), u' ');
-    zeile.append(text.left(breite));
-}
-
 QString laufzeile(Bericht& bericht, int k, int i, Statistik& statistik) {
     const Laufkopf& kopf = bericht.kopf(k, i);
     const QString& ergebnis = bericht.cup.teil.cell(resultColumn(k), i);
