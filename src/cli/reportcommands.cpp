@@ -137,6 +137,27 @@ QStringList knownOptions() {
     return options;
 }
 
+// The sheet's lines on standard output, encoded and written in blocks of about 64 Ki characters
+// instead of line by line: the statistics of all participants are millions of lines. A block ends
+// with a whole line, so it is encoded exactly as its lines one by one.
+void printSheet(const Ausgabe& sheet) {
+    constexpr qsizetype kBlock = 1 << 16;
+    QString block;
+    for (const Zeile& line : sheet.zeilen()) {
+        block.append(line.text);
+        block.append(u'\n');
+        if (block.size() >= kBlock) {
+            block.chop(1); // printLine ends the line
+            printLine(block);
+            block.truncate(0);
+        }
+    }
+    if (!block.isEmpty()) {
+        block.chop(1);
+        printLine(block);
+    }
+}
+
 } // namespace
 
 int runReport(const QStringList& args) {
@@ -169,8 +190,7 @@ int runReport(const QStringList& args) {
         output->deliver(sheet, cup, request.value(QLatin1String(output->option)));
         return 0;
     }
-    for (const Zeile& line : sheet.zeilen())
-        printLine(line.text);
+    printSheet(sheet);
     return 0;
 }
 
