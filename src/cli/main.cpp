@@ -60,10 +60,9 @@ const Command kCommands[] = {
     {"publish",
      "rzv publish DATEI ORDNER [--style 0|1]\n"
      "    schreibt die Webseiten (Übersicht index.html, Ergebnisse und Gesamtstand nach jedem\n"
-     "    Lauf, Teilnehmerstatistik; mit Mannschaften deren Wertung je Lauf und Stand) und die\n"
-     "    Tabellen (gesamtwertung.csv, lauf-K.csv, mannschaftswertung.csv,\n"
-     "    mannschaft-lauf-K.csv) des Cups in den ORDNER; andere Dateien dort bleiben.\n"
-     "    Stil 0 \"Standard RZV Stil\" (Vorgabe), 1 \"weiss-blauer Hintergrund\"",
+     "    Lauf, alle Teilnehmer, eine Seite je Läufer) und die Tabellen (gesamtwertung.csv,\n"
+     "    lauf-K.csv) des Cups in den ORDNER; andere Dateien dort bleiben. Stil 0 \"Standard RZV\n"
+     "    Stil\" (Vorgabe), 1 \"weiss-blauer Hintergrund\"",
      runPublish},
     {"import",
      "rzv import DATEI CSV ZIEL [--race K] [--match startnummer|name] [--column SPALTE=FELD ...]\n"

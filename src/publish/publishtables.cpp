@@ -3,81 +3,75 @@
 #include "cup/notation.h"
 #include "cup/textorder.h"
 #include "publish/csvtable.h"
-#include "reports/gesamt.h"
-#include "reports/laufergebnis.h"
-#include "scoring/placing.h"
-#include "scoring/points.h"
-#include "scoring/standing.h"
-
-#include <vector>
 
 namespace rzv {
 
 namespace {
 
+// The columns that name a participant's group: the cup variation only in a cup that has any.
+QStringList gruppenkopf(bool mitCup) {
+    return mitCup ? QStringList{QStringLiteral("Cup"), QStringLiteral("Altersgruppe")}
+                  : QStringList{QStringLiteral("Altersgruppe")};
+}
+
+QStringList gruppe(const TCupContent& cup, const Gruppe& g) {
+    return cup.hasCupVariations() ? QStringList{cup.cv.cell(0, g.cvZeile), g.bezeichnung}
+                                  : QStringList{g.bezeichnung};
+}
+
+QString platzText(int platz) {
+    return platz > 0 ? QString::number(platz) : QString();
+}
+
 // The points of race k towards the cup, empty without a valid result.
-QString laufpunkte(const TCupContent& cup, const Plaetze& plaetze, Punkterechner& rechner, int k,
-                   int row) {
-    if (!istGueltig(cup.teil.cell(resultColumn(k), row))) return {};
-    return QString::number(rechner.laufwertung(k, plaetze.platz(k, row)));
+QString laufpunkte(const Seitendaten& daten, int k, int p) {
+    return daten.verlauf().gewertet(k, p) ? QString::number(daten.verlauf().wertung(k, p))
+                                          : QString();
 }
 
 } // namespace
 
-Laufergebnistabelle laufergebnisMitTabelle(Ausgabe& ausgabe, TCupContent& cup, int k) {
-    std::vector<Listeneintrag> eintraege;
-    ausgabe_laufergebnis(ausgabe, cup, k,
-                         [&](const Listeneintrag& eintrag) { eintraege.push_back(eintrag); });
-    // The places behind the points are counted on the table as the report left it ordered.
-    const Plaetze plaetze(cup, k);
-    Punkterechner rechner(cup);
-    const bool mitCup = cup.hasCupVariations();
+QByteArray laufergebnisTabelle(const Seitendaten& daten, const Listen& listen, int k) {
+    const TCupContent& cup = daten.cup();
     const TCellGrid& teil = cup.teil;
-
-    Laufergebnistabelle ergebnis;
     CsvTabelle tabelle;
-    tabelle.zeile(gruppenfelder(mitCup, QStringLiteral("Cup"), QStringLiteral("Altersgruppe")) +
+    tabelle.zeile(gruppenkopf(cup.hasCupVariations()) +
                   QStringList{QStringLiteral("Platz"), QStringLiteral("Name"),
                               QStringLiteral("Vorname"), QStringLiteral("Verein"),
                               QStringLiteral("Ergebnis"), QStringLiteral("Punkte")});
-    for (const Listeneintrag& eintrag : eintraege) {
-        const QString punkte = laufpunkte(cup, plaetze, rechner, k, eintrag.row);
-        if (!punkte.isEmpty()) ++ergebnis.imZiel;
-        tabelle.zeile(gruppenfelder(mitCup, eintrag.cupVariation, eintrag.bezeichnung) +
-                      QStringList{platzfeldCsv(eintrag.platz), teil.cell(kName, eintrag.row),
-                                  teil.cell(kVorname, eintrag.row), teil.cell(kVerein, eintrag.row),
-                                  abk2volltext(teil.cell(resultColumn(k), eintrag.row)), punkte});
-    }
-    ergebnis.csv = tabelle.bytes();
-    return ergebnis;
+    for (const Gruppenliste& liste : listen)
+        for (const Listenzeile& z : liste.zeilen)
+            tabelle.zeile(gruppe(cup, *liste.gruppe) +
+                          QStringList{platzText(z.platz), teil.cell(kName, z.p),
+                                      teil.cell(kVorname, z.p), teil.cell(kVerein, z.p),
+                                      abk2volltext(daten.ergebnis(k, z.p)),
+                                      laufpunkte(daten, k, z.p)});
+    return tabelle.bytes();
 }
 
-QByteArray gesamtstandMitTabelle(Ausgabe& ausgabe, TCupContent& cup, int n) {
-    const Gesamtstand stand(cup, n);
-    const Plaetze plaetze(cup, n);
-    Punkterechner rechner(cup);
-    const bool mitCup = cup.hasCupVariations();
+QByteArray gesamtstandTabelle(const Seitendaten& daten, const Listen& listen, int n) {
+    const TCupContent& cup = daten.cup();
     const TCellGrid& teil = cup.teil;
-
     CsvTabelle tabelle;
-    QStringList kopf =
-        gruppenfelder(mitCup, QStringLiteral("Cup"), QStringLiteral("Altersgruppe")) +
-        QStringList{QStringLiteral("Platz"), QStringLiteral("Name"), QStringLiteral("Vorname"),
-                    QStringLiteral("Jahrgang"), QStringLiteral("Verein")};
+    QStringList kopf = gruppenkopf(cup.hasCupVariations()) +
+                       QStringList{QStringLiteral("Platz"), QStringLiteral("Name"),
+                                   QStringLiteral("Vorname"), QStringLiteral("Jahrgang"),
+                                   QStringLiteral("Verein")};
     for (int k = 1; k <= n; ++k)
         kopf << QStringLiteral("Lauf %1").arg(k);
     tabelle.zeile(kopf << QStringLiteral("Gesamt"));
-    gesamt_vorschau(ausgabe, cup, n, [&](const Listeneintrag& eintrag) {
-        const int row = eintrag.row;
-        QStringList felder =
-            gruppenfelder(mitCup, eintrag.cupVariation, eintrag.bezeichnung) +
-            QStringList{platzfeldCsv(eintrag.platz), teil.cell(kName, row),
-                        teil.cell(kVorname, row), copyChars(teil.cell(kGeburtsdatum, row), 7, 4),
-                        teil.cell(kVerein, row)};
-        for (int k = 1; k <= n; ++k)
-            felder << laufpunkte(cup, plaetze, rechner, k, row);
-        tabelle.zeile(felder << eintrag.wert);
-    });
+    for (const Gruppenliste& liste : listen) {
+        for (const Listenzeile& z : liste.zeilen) {
+            QStringList felder = gruppe(cup, *liste.gruppe) +
+                                 QStringList{platzText(z.platz), teil.cell(kName, z.p),
+                                             teil.cell(kVorname, z.p),
+                                             copyChars(teil.cell(kGeburtsdatum, z.p), 7, 4),
+                                             teil.cell(kVerein, z.p)};
+            for (int k = 1; k <= n; ++k)
+                felder << laufpunkte(daten, k, z.p);
+            tabelle.zeile(felder << z.wert);
+        }
+    }
     return tabelle.bytes();
 }
 

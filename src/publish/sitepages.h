@@ -1,12 +1,13 @@
 #pragma once
 
-#include "cup/cupdata.h"
-
-#include <QDateTime>
-#include <QList>
+#include <QByteArray>
+#include <QSet>
 #include <QString>
+#include <functional>
 
 namespace rzv {
+
+class Seitendaten;
 
 // The plain, stable file names of a published cup, so that a website linking to them keeps
 // working after the next publishing.
@@ -15,30 +16,32 @@ inline const QString kUebersicht = QStringLiteral("index.html");
 inline const QString kGesamtwertung = QStringLiteral("gesamtwertung.html");
 inline const QString kGesamtwertungTabelle = QStringLiteral("gesamtwertung.csv");
 inline const QString kTeilnehmer = QStringLiteral("teilnehmer.html");
+inline const QString kStylesheet = QStringLiteral("stil.css");
+inline const QString kSkript = QStringLiteral("suche.js");
 QString lauf(int k);           // lauf-K.html: the results of race k
 QString laufTabelle(int k);    // lauf-K.csv
 QString standNachLauf(int k);  // gesamt-nach-lauf-K.html: the standing after race k
-// The team rankings, when the cup has teams.
-inline const QString kMannschaftsstand = QStringLiteral("mannschaftswertung.html");
-inline const QString kMannschaftsstandTabelle = QStringLiteral("mannschaftswertung.csv");
-QString mannschaftLauf(int k);        // mannschaft-lauf-K.html: the team ranking of race k
-QString mannschaftLaufTabelle(int k); // mannschaft-lauf-K.csv
+// teilnehmer-SN.html: a runner's page, named by the start number (letters and digits kept,
+// anything else "_"; "ohne-nummer" without one); a name given already gets "-2", "-3", ...
+QString laeufer(const QString& startnummer, QSet<QString>& vergeben);
 } // namespace datei
 
-// The navigation lines above the published pages (one line of the page's cell): back to the
-// overview and, on the pages of a race, to the previous and next race and to the other page of
-// the same race. r is the number of races.
-QString laufNavigation(int k, int r);
-QString standNavigation(int k, int r);
-QString mannschaftNavigation(int k, int r);
-QString uebersichtNavigation();
+// Takes one file of the site: its name and its bytes.
+using Ablage = std::function<void(const QString& name, const QByteArray& bytes)>;
 
-// The overview page: the cup's name and organiser, a table of the races (number, date, type,
-// distance or time, finishers, links to the results and the standing after the race), links to
-// the current standing and to the statistics of all participants, and the time of publishing.
-// imZiel holds the finishers of races 1, 2, ... With teams, it also links the team ranking of
-// every race and the team standing.
-QString uebersichtsseite(const TCupContent& cup, const QList<int>& imZiel, int stil,
-                         const QDateTime& veroeffentlicht, bool mitMannschaften = false);
+// The kinds of files of the site, each written by one function. The overview goes last: it is
+// what a reader opens, so it is only replaced once everything it links to is there.
+void schreibeGestaltung(const Seitendaten& daten, const Ablage& ablegen);   // stylesheet, script
+void schreibeLaufseiten(const Seitendaten& daten, const Ablage& ablegen);   // results and tables
+void schreibeStandseiten(const Seitendaten& daten, const Ablage& ablegen);  // standings
+void schreibeTeilnehmerseiten(const Seitendaten& daten, const Ablage& ablegen); // list, runners
+void schreibeUebersicht(const Seitendaten& daten, const Ablage& ablegen);   // index.html
+
+// The navigation of the pages: the overview, the current standing (when there are races) and
+// the list of all participants, then the page's own links (safe markup).
+QString navigation(const Seitendaten& daten, const QString& eigene = QString());
+
+// A page's title (safe) followed by the cup's name.
+QString seitentitel(const Seitendaten& daten, const QString& titel);
 
 } // namespace rzv

@@ -2,11 +2,9 @@
 
 #include "cup/ordering.h"
 #include "scoring/placing.h"
-#include "scoring/points.h"
+#include "scoring/standingseries.h"
 
 #include <algorithm>
-#include <functional>
-#include <vector>
 
 namespace rzv {
 
@@ -15,37 +13,16 @@ namespace {
 constexpr int kArbeitsspalten = 3;
 static_assert(kArbeitsspalten <= TCellGrid::kSpareCols, "participant rows keep room for them");
 
-// The total of one participant: the `max` highest race scores by value, when there are at least
-// `min` of them.
-long long summe(std::vector<long long>& wertungen, int min, int max) {
-    if (static_cast<int>(wertungen.size()) < min) return 0;
-    const auto gezaehlt = std::min(wertungen.size(), static_cast<size_t>(std::max(max, 0)));
-    std::partial_sort(wertungen.begin(), wertungen.begin() + static_cast<std::ptrdiff_t>(gezaehlt),
-                      wertungen.end(), std::greater<>());
-    long long total = 0;
-    for (size_t n = 0; n < gezaehlt; ++n)
-        total += wertungen[n];
-    return total;
-}
-
 void fuelle(TCupContent& cup, int n) {
     TCellGrid& teil = cup.teil;
     n = std::clamp(n, 0, cup.raceCount()); // never count the working columns as races
     const Plaetze plaetze(cup, n);
-    Punkterechner rechner(cup);
-    std::vector<long long> wertungen; // the score list of one participant
+    const Standverlauf verlauf(cup, plaetze, n);
+    const int teilnahmenSp = teilnahmenSpalte(cup);
+    const int summenSp = summenSpalte(cup);
     for (int i = 1; i < teil.rowCount(); ++i) {
-        wertungen.clear();
-        int teilnahmen = 0;
-        for (int k = 1; k <= n; ++k) {
-            const QString& ergebnis = teil.cell(resultColumn(k), i);
-            if (ergebnis.isEmpty()) continue;
-            ++teilnahmen;
-            if (istGueltig(ergebnis))
-                wertungen.push_back(rechner.laufwertung(k, plaetze.platz(k, i)));
-        }
-        teil.setCell(teilnahmenSpalte(cup), i, QString::number(teilnahmen));
-        teil.setCell(summenSpalte(cup), i, QString::number(summe(wertungen, cup.min, cup.max)));
+        teil.setCell(teilnahmenSp, i, QString::number(n > 0 ? verlauf.teilnahmen(n, i) : 0));
+        teil.setCell(summenSp, i, QString::number(n > 0 ? verlauf.summe(n, i) : 0));
     }
 }
 

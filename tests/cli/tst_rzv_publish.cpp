@@ -103,11 +103,6 @@ private Q_SLOTS:
         m_cup = m_dir.filePath(QStringLiteral("cup.rz3"));
         cup.fileName = m_cup;
         speichern(cup);
-        // The team pages follow the settings beside the cup file.
-        QFile teams(m_cup + QStringLiteral(".mannschaft.json"));
-        QVERIFY(teams.open(QIODevice::WriteOnly));
-        teams.write(R"({"groesse": 2, "gemischt": true})");
-        teams.close();
         m_ordner = m_dir.filePath(QStringLiteral("web/cup"));
         const auto run = runRzv({QStringLiteral("publish"), m_cup, m_ordner});
         QCOMPARE(run.err, QString());
@@ -119,13 +114,9 @@ private Q_SLOTS:
                  (QStringList{"gesamt-nach-lauf-1.html", "gesamt-nach-lauf-2.html",
                               "gesamtwertung.csv", "gesamtwertung.html", "index.html",
                               "lauf-1.csv", "lauf-1.html", "lauf-2.csv", "lauf-2.html",
-                              "mannschaft-lauf-1.csv", "mannschaft-lauf-1.html",
-                              "mannschaft-lauf-2.csv", "mannschaft-lauf-2.html",
-                              "mannschaftswertung.csv", "mannschaftswertung.html",
-                              "teilnehmer.html"}));
-        QVERIFY(dateiinhalt(m_ordner + QStringLiteral("/mannschaft-lauf-1.html"))
-                    .contains("Wertung: die 2 besten Ergebnisse je Verein, Frauen und M&auml;nner "
-                              "gemeinsam"));
+                              "stil.css", "suche.js", "teilnehmer-001.html",
+                              "teilnehmer-002.html", "teilnehmer-003.html",
+                              "teilnehmer-004.html", "teilnehmer-005.html", "teilnehmer.html"}));
         QCOMPARE(QDir(m_dir.filePath(QStringLiteral("web"))).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList{QStringLiteral("cup")});
         QVERIFY(QFile(m_ordner + QStringLiteral("/index.html")).size() > 0);
@@ -178,8 +169,9 @@ private Q_SLOTS:
     void styleAndWrongCalls() {
         const QString ordner = m_dir.filePath(QStringLiteral("blau"));
         QCOMPARE(runRzv({"publish", m_cup, ordner, "--style", "1"}).exitCode, 0);
-        QVERIFY(dateiinhalt(ordner + QStringLiteral("/index.html")).contains("#AACCFF"));
-        QVERIFY(dateiinhalt(ordner + QStringLiteral("/lauf-1.html")).contains("#AACCFF"));
+        QVERIFY(dateiinhalt(ordner + QStringLiteral("/index.html")).contains("<body class=\"blau\">"));
+        QVERIFY(dateiinhalt(ordner + QStringLiteral("/lauf-1.html")).contains("<body class=\"blau\">"));
+        QVERIFY(dateiinhalt(ordner + QStringLiteral("/stil.css")).contains("body.blau{background:#AACCFF}"));
 
         const QList<std::pair<QStringList, QString>> falsch{
             {{"publish", m_cup}, "Falsche Anzahl von Angaben: 1 statt 2."},

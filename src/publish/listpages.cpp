@@ -1,0 +1,164 @@
+#include "publish/listpages.h"
+
+#include "publish/publishtables.h"
+#include "publish/sitehtml.h"
+#include "publish/sitepages.h"
+
+#include <QStringList>
+
+namespace rzv {
+
+namespace {
+
+const QString kZahl = QStringLiteral("<td class=\"z\">");
+const QString kZellenende = QStringLiteral("</td>");
+
+void zahlzelle(QString& html, const QString& inhalt) {
+    html += kZahl;
+    html += inhalt;
+    html += kZellenende;
+}
+
+QString platzText(int platz) {
+    return platz > 0 ? QString::number(platz) : QString();
+}
+
+// Place, name, birth year and club: the first cells of the race and standing lists.
+void laeuferzellen(QString& html, const Seitendaten& daten, const Listenzeile& zeile) {
+    const Laeufer& l = daten.laeufer(zeile.p);
+    html += QStringLiteral("<tr>");
+    zahlzelle(html, platzText(zeile.platz));
+    html += namenszelle(l);
+    zahlzelle(html, l.jahrgang);
+    html += QStringLiteral("<td class=\"v\">");
+    html += l.verein;
+    html += kZellenende;
+}
+
+QString laeuferspalten() {
+    return spalte(QStringLiteral("Platz"), true) + spalte(QStringLiteral("Name")) +
+           spalte(QStringLiteral("Jahrgang"), true) + spalte(QStringLiteral("Verein"));
+}
+
+QString laufTitel(const Seitendaten& daten, int k) {
+    return webtext(QStringLiteral("Lauf ") + daten.cup().laufe.cell(k, kLaufnummer) +
+                   QStringLiteral(" am ") + daten.cup().laufe.cell(k, kDatum));
+}
+
+QString blaettern(int k, int r, QString (*seite)(int), const QString& vor) {
+    QString links;
+    if (k > 1) links += weblink(seite(k - 1), QStringLiteral("« %1 %2").arg(vor).arg(k - 1));
+    if (k < r) links += u' ' + weblink(seite(k + 1), QStringLiteral("%1 %2 »").arg(vor).arg(k + 1));
+    return links.trimmed();
+}
+
+QString laufseite(const Seitendaten& daten, int k, const Listen& listen) {
+    const TCupContent& cup = daten.cup();
+    const bool zeitlauf = cup.laufe.cell(k, kLauftyp) == kZeitlauf;
+    const Seitenrahmen rahmen{
+        seitentitel(daten, QStringLiteral("Ergebnisse ") + laufTitel(daten, k)),
+        navigation(daten, blaettern(k, daten.laeufe(), datei::lauf, QStringLiteral("Lauf")) + u' ' +
+                              weblink(datei::standNachLauf(k),
+                                      QStringLiteral("Gesamtstand nach Lauf %1").arg(k))),
+        true, daten.stil(), daten.veroeffentlicht()};
+    Listenlayout layout;
+    layout.spalten = laeuferspalten() + spalte(QStringLiteral("Ergebnis"), true) +
+                     spalte(QStringLiteral("Punkte"), true);
+    layout.cupTitel = [&](int v) {
+        return webtext(cup.cv.cell(0, v) + QStringLiteral(" (") + cup.cv.cell(zeitlauf ? 1 : 2, v) + u')');
+    };
+    layout.zeile = [&](QString& html, const Listenzeile& zeile) {
+        laeuferzellen(html, daten, zeile);
+        zahlzelle(html, webtext(zeile.wert));
+        zahlzelle(html, daten.verlauf().gewertet(k, zeile.p)
+                            ? QString::number(daten.verlauf().wertung(k, zeile.p))
+                            : QString());
+        html += QStringLiteral("</tr>\n");
+    };
+    layout.leer = QStringLiteral("<p>Für diesen Lauf sind noch keine Ergebnisse eingetragen.</p>\n");
+    return seitenanfang(rahmen) + QStringLiteral("<h1>Ergebnisse ") + laufTitel(daten, k) +
+           QStringLiteral("</h1>\n<p>") + webtext(cup.name) + QStringLiteral(" – ") +
+           webtext(cup.laufe.cell(k, kLauftyp)) + QStringLiteral("</p>\n") +
+           gruppentabellen(listen, layout) + seitenende(rahmen);
+}
+
+QString standseite(const Seitendaten& daten, int n, const Listen& listen, const QString& nav) {
+    const TCupContent& cup = daten.cup();
+    const QString titel = n == daten.laeufe()
+                              ? QStringLiteral("Gesamtergebnis")
+                              : QStringLiteral("vorl. Gesamtergebnis nach Lauf %1").arg(n);
+    const Seitenrahmen rahmen{seitentitel(daten, titel), navigation(daten, nav), true,
+                              daten.stil(), daten.veroeffentlicht()};
+    Listenlayout layout;
+    layout.spalten = laeuferspalten();
+    for (int k = 1; k <= n; ++k)
+        layout.spalten += spalte(QStringLiteral("<abbr title=\"Lauf %1\">L%1</abbr>").arg(k), true);
+    layout.spalten += spalte(QStringLiteral("Gesamt"), true);
+    layout.cupTitel = [&](int v) { return webtext(cup.cv.cell(0, v)); };
+    layout.zeile = [&](QString& html, const Listenzeile& zeile) {
+        laeuferzellen(html, daten, zeile);
+        for (int k = 1; k <= n; ++k)
+            zahlzelle(html, daten.verlauf().gewertet(k, zeile.p)
+                                ? QString::number(daten.verlauf().wertung(k, zeile.p))
+                                : QString());
+        zahlzelle(html, zeile.wert);
+        html += QStringLiteral("</tr>\n");
+    };
+    layout.leer = QStringLiteral("<p>Niemand ist in einer Wertung des Cups.</p>\n");
+    return seitenanfang(rahmen) + QStringLiteral("<h1>") + titel + QStringLiteral("</h1>\n<p>") +
+           webtext(cup.name) + QStringLiteral("</p>\n") + gruppentabellen(listen, layout) +
+           seitenende(rahmen);
+}
+
+} // namespace
+
+QString namenszelle(const Laeufer& laeufer) {
+    return QStringLiteral("<th scope=\"row\"><a href=\"") + laeufer.datei + QStringLiteral("\">") +
+           laeufer.name + QStringLiteral("</a></th>");
+}
+
+QString gruppentabellen(const Listen& listen, const Listenlayout& layout) {
+    if (listen.empty()) return layout.leer;
+    QString html;
+    int abschnitt = 0; // the cup variation whose section is open
+    for (const Gruppenliste& liste : listen) {
+        if (liste.gruppe->cvZeile != abschnitt) {
+            if (abschnitt > 0) html += QStringLiteral("</section>\n");
+            abschnitt = liste.gruppe->cvZeile;
+            if (abschnitt > 0)
+                html += QStringLiteral("<section>\n<h2>") + layout.cupTitel(abschnitt) +
+                        QStringLiteral("</h2>\n");
+        }
+        QString zeilen;
+        for (const Listenzeile& zeile : liste.zeilen)
+            layout.zeile(zeilen, zeile);
+        html += tabelle(QStringLiteral("liste"), liste.gruppe->titel, layout.spalten, zeilen);
+    }
+    if (abschnitt > 0) html += QStringLiteral("</section>\n");
+    return html;
+}
+
+void schreibeLaufseiten(const Seitendaten& daten, const Ablage& ablegen) {
+    for (int k = 1; k <= daten.laeufe(); ++k) {
+        const Listen listen = daten.laufergebnis(k);
+        ablegen(datei::lauf(k), laufseite(daten, k, listen).toUtf8());
+        ablegen(datei::laufTabelle(k), laufergebnisTabelle(daten, listen, k));
+    }
+}
+
+void schreibeStandseiten(const Seitendaten& daten, const Ablage& ablegen) {
+    const int r = daten.laeufe();
+    for (int n = 1; n <= r; ++n) {
+        const Listen listen = daten.gesamtstand(n);
+        const QString nav = blaettern(n, r, datei::standNachLauf, QStringLiteral("Stand nach Lauf")) +
+                            u' ' + weblink(datei::lauf(n), QStringLiteral("Ergebnisse Lauf %1").arg(n));
+        ablegen(datei::standNachLauf(n), standseite(daten, n, listen, nav).toUtf8());
+        if (n == r) {
+            // The standing after the last race is the current one, also under a name of its own.
+            ablegen(datei::kGesamtwertungTabelle, gesamtstandTabelle(daten, listen, n));
+            ablegen(datei::kGesamtwertung, standseite(daten, n, listen, QString()).toUtf8());
+        }
+    }
+}
+
+} // namespace rzv

@@ -1,0 +1,122 @@
+// The list of all participants and each runner's own page.
+#include "cup/notation.h"
+#include "publish/listpages.h"
+#include "publish/sitehtml.h"
+#include "publish/sitepages.h"
+
+#include <QUrl>
+
+namespace rzv {
+
+namespace {
+
+const QString kZeilenende = QStringLiteral("</tr>\n");
+
+// A result cell as the reports write it: a valid result as it stands, a result code in words.
+QString ergebnisText(const QString& ergebnis) {
+    return webtext(abk2text(ergebnis));
+}
+
+QString zelle(const QString& inhalt, bool zahl = false) {
+    return (zahl ? QStringLiteral("<td class=\"z\">") : QStringLiteral("<td>")) + inhalt +
+           QStringLiteral("</td>");
+}
+
+QString teilnehmerliste(const Seitendaten& daten) {
+    const TCupContent& cup = daten.cup();
+    const bool mitCup = cup.hasCupVariations();
+    const Seitenrahmen rahmen{seitentitel(daten, QStringLiteral("Alle Teilnehmer")),
+                              navigation(daten), true, daten.stil(), daten.veroeffentlicht()};
+    Listenlayout layout;
+    layout.spalten = spalte(QStringLiteral("Name")) + spalte(QStringLiteral("Verein")) +
+                     spalte(QStringLiteral("Altersgruppe"));
+    if (mitCup) layout.spalten += spalte(QStringLiteral("Cup"));
+    for (int k = 1; k <= daten.laeufe(); ++k)
+        layout.spalten += spalte(QStringLiteral("<abbr title=\"Lauf %1\">L%1</abbr>").arg(k), true);
+    layout.cupTitel = [&](int v) { return webtext(cup.cv.cell(0, v)); };
+    layout.zeile = [&](QString& html, const Listenzeile& zeile) {
+        const Laeufer& l = daten.laeufer(zeile.p);
+        html += QStringLiteral("<tr>") + namenszelle(l) + QStringLiteral("<td class=\"v\">") +
+                l.verein + QStringLiteral("</td>") + zelle(l.altersgruppe);
+        if (mitCup) html += zelle(l.cupVariation);
+        for (int k = 1; k <= daten.laeufe(); ++k)
+            html += zelle(ergebnisText(daten.ergebnis(k, zeile.p)), true);
+        html += kZeilenende;
+    };
+    layout.leer = QStringLiteral("<p>Es sind noch keine Teilnehmer eingetragen.</p>\n");
+    return seitenanfang(rahmen) + QStringLiteral("<h1>Alle Teilnehmer</h1>\n<p>") +
+           webtext(cup.name) + QStringLiteral("</p>\n") + gruppentabellen(daten.alle(), layout) +
+           seitenende(rahmen);
+}
+
+// A link that opens a list page filtered to this runner's name.
+QString gefiltert(const QString& seite, const QString& suchtext, const QString& text) {
+    return QStringLiteral("<a href=\"%1?suche=%2\">%3</a>")
+        .arg(seite, QString::fromLatin1(QUrl::toPercentEncoding(suchtext)), text);
+}
+
+QString standAbsatz(const Seitendaten& daten, int p, const QString& suchtext) {
+    const Endstand& stand = daten.endstand(p);
+    if (daten.laeufe() == 0) return QStringLiteral("<p>Es sind noch keine Läufe eingetragen.</p>\n");
+    if (!stand.gelistet)
+        return QStringLiteral("<p>Nicht im Gesamtstand: die Altersgruppe gehört zu keiner Wertung "
+                              "des Cups.</p>\n");
+    const QString link = gefiltert(datei::kGesamtwertung, suchtext, QStringLiteral("Gesamtstand"));
+    if (stand.unterMinimum)
+        return QStringLiteral("<p>Noch ohne Platz im %1: gewertet wird ab %2 Läufen, bisher %3.</p>\n")
+            .arg(link, QString::number(daten.cup().min),
+                 QString::number(daten.verlauf().teilnahmen(daten.laeufe(), p)));
+    return QStringLiteral("<p>Platz %1 im %2 mit %3 Punkten.</p>\n")
+        .arg(QString::number(stand.platz), link, stand.summe);
+}
+
+QString laeuferseite(const Seitendaten& daten, int p) {
+    const TCupContent& cup = daten.cup();
+    const Laeufer& l = daten.laeufer(p);
+    const Seitenrahmen rahmen{seitentitel(daten, l.vollerName), navigation(daten), false,
+                              daten.stil(), daten.veroeffentlicht()};
+    const QString suchtext = cup.teil.cell(kName, p) + QStringLiteral(", ") + cup.teil.cell(kVorname, p);
+    QString seite = seitenanfang(rahmen) + QStringLiteral("<h1>") + l.vollerName +
+                    QStringLiteral("</h1>\n<dl>\n<dt>Verein</dt><dd>") + l.verein +
+                    QStringLiteral("</dd>\n<dt>Jahrgang</dt><dd>") + l.jahrgang +
+                    QStringLiteral("</dd>\n<dt>Altersgruppe</dt><dd>") + l.altersgruppe +
+                    QStringLiteral("</dd>\n<dt>Startnummer</dt><dd>") + l.startnummer +
+                    QStringLiteral("</dd>\n");
+    if (cup.hasCupVariations())
+        seite += QStringLiteral("<dt>Cup</dt><dd>") + l.cupVariation + QStringLiteral("</dd>\n");
+    seite += QStringLiteral("</dl>\n<h2>Gesamtstand</h2>\n") + standAbsatz(daten, p, suchtext);
+    if (daten.laeufe() == 0) return seite + seitenende(rahmen);
+
+    QString zeilen;
+    for (int k = 1; k <= daten.laeufe(); ++k) {
+        const QString& ergebnis = daten.ergebnis(k, p);
+        zeilen += QStringLiteral("<tr>") +
+                  zelle(gefiltert(datei::lauf(k), suchtext, webtext(cup.laufe.cell(k, kLaufnummer))),
+                        true) +
+                  zelle(webtext(cup.laufe.cell(k, kDatum))) +
+                  zelle(ergebnis.isEmpty() ? QStringLiteral("nicht gemeldet") : ergebnisText(ergebnis), true);
+        if (daten.verlauf().gewertet(k, p))
+            zeilen += zelle(QString::number(daten.platz(k, p)), true) +
+                      zelle(QString::number(daten.verlauf().wertung(k, p)), true);
+        else
+            zeilen += QStringLiteral("<td colspan=\"2\">ohne Platz und Punkte</td>");
+        zeilen += kZeilenende;
+    }
+    seite += QStringLiteral("<h2>Ergebnisse</h2>\n") +
+             tabelle(QStringLiteral("laeufe"), QString(),
+                     spalte(QStringLiteral("Lauf"), true) + spalte(QStringLiteral("Datum")) +
+                         spalte(QStringLiteral("Ergebnis"), true) +
+                         spalte(QStringLiteral("Platz"), true) + spalte(QStringLiteral("Punkte"), true),
+                     zeilen);
+    return seite + seitenende(rahmen);
+}
+
+} // namespace
+
+void schreibeTeilnehmerseiten(const Seitendaten& daten, const Ablage& ablegen) {
+    ablegen(datei::kTeilnehmer, teilnehmerliste(daten).toUtf8());
+    for (int p = 1; p <= daten.teilnehmer(); ++p)
+        ablegen(daten.laeufer(p).datei, laeuferseite(daten, p).toUtf8());
+}
+
+} // namespace rzv

@@ -1,0 +1,172 @@
+#include "publish/sitedata.h"
+
+#include "cup/notation.h"
+#include "cup/ordering.h"
+#include "cup/textorder.h"
+#include "publish/sitehtml.h"
+#include "publish/sitepages.h"
+#include "reports/laufergebnis.h"
+#include "reports/sheet.h"
+#include "scoring/runningplace.h"
+
+#include <QSet>
+#include <algorithm>
+#include <numeric>
+
+namespace rzv {
+
+namespace {
+
+TCupContent& nachNamen(TCupContent& cup) {
+    teilsort(cup, -1, kName);
+    return cup;
+}
+
+// The groups in the order the reports list them: every cup variation (when there are any),
+// every age group, its female and then its male designation.
+std::vector<Gruppe> gruppenfolge(const TCupContent& cup) {
+    std::vector<Gruppe> gruppen;
+    const int varianten = cup.hasCupVariations() ? cup.cv.rowCount() - 1 : 1;
+    for (int v = 1; v <= varianten; ++v) {
+        for (int r = 1; r < cup.ag.rowCount(); ++r) {
+            const QString untergrenze =
+                r == 1 ? QStringLiteral("0") : QString::number(toInt(cup.ag.cell(2, r - 1)));
+            for (int spalte : {0, 1}) {
+                const QString& bezeichnung = cup.ag.cell(spalte, r);
+                gruppen.push_back({cup.hasCupVariations() ? v : 0,
+                                   webtext(QStringLiteral("Altersgruppe ") + bezeichnung +
+                                           QStringLiteral(" (") + untergrenze + u'-' +
+                                           cup.ag.cell(2, r) + u')'),
+                                   bezeichnung});
+            }
+        }
+    }
+    return gruppen;
+}
+
+QString cupVariationVon(const TCupContent& cup, const Gruppe& gruppe) {
+    return gruppe.cvZeile > 0 ? cup.cv.cell(0, gruppe.cvZeile) : QString();
+}
+
+} // namespace
+
+Seitendaten::Seitendaten(TCupContent& cup, int stil, const QDateTime& veroeffentlicht)
+    : m_cup(nachNamen(cup)), m_stil(stil), m_veroeffentlicht(veroeffentlicht),
+      m_gruppen(gruppenfolge(cup)),
+      m_ohneGruppe{0, QStringLiteral("Ohne passende Altersgruppe"), QString()},
+      m_plaetze(cup, cup.raceCount()), m_verlauf(cup, m_plaetze, cup.raceCount()) {
+    const TCellGrid& teil = cup.teil;
+    const bool mitCup = cup.hasCupVariations();
+    QHash<std::pair<QString, QString>, int> schluessel;
+    for (const Gruppe& gruppe : m_gruppen) {
+        const auto it = schluessel.insert({gruppe.bezeichnung, cupVariationVon(cup, gruppe)},
+                                          static_cast<int>(schluessel.size()));
+        m_gruppenschluessel.push_back(*it);
+    }
+    m_laeufer.resize(static_cast<size_t>(std::max(teil.rowCount(), 1)));
+    m_schluessel.assign(m_laeufer.size(), -1);
+    QSet<QString> dateien;
+    for (int p = 1; p < teil.rowCount(); ++p) {
+        Laeufer& l = m_laeufer[static_cast<size_t>(p)];
+        l.name = webtext(teil.cell(kName, p) + QStringLiteral(", ") + teil.cell(kVorname, p));
+        l.vollerName = webtext(teil.cell(kVorname, p) + u' ' + teil.cell(kName, p));
+        l.jahrgang = webtext(copyChars(teil.cell(kGeburtsdatum, p), 7, 4));
+        l.verein = webtext(teil.cell(kVerein, p));
+        l.altersgruppe = webtext(teil.cell(kAltersgruppe, p));
+        l.cupVariation = webtext(teil.cell(kCup, p));
+        l.startnummer = webtext(teil.cell(kStartnummer, p));
+        l.datei = datei::laeufer(teil.cell(kStartnummer, p), dateien);
+        m_schluessel[static_cast<size_t>(p)] = schluessel.value(
+            {teil.cell(kAltersgruppe, p), mitCup ? teil.cell(kCup, p) : QString()}, -1);
+        m_nachId.insert(teil.rowId(p), p);
+    }
+    m_endstand.resize(m_laeufer.size());
+    if (laeufe() > 0) gesamtstand(laeufe(), &m_endstand);
+}
+
+int Seitendaten::imZiel(int k) const {
+    int anzahl = 0;
+    for (int p = 1; p <= teilnehmer(); ++p)
+        if (m_schluessel[static_cast<size_t>(p)] >= 0 && platz(k, p) > 0) ++anzahl;
+    return anzahl;
+}
+
+template <typename Zeilen>
+Listen Seitendaten::gruppiert(const std::vector<int>& reihenfolge, Zeilen zeilen) const {
+    std::vector<std::vector<int>> je(m_gruppen.size() + 1);
+    std::vector<int> ohne;
+    for (int p : reihenfolge) {
+        const int s = m_schluessel[static_cast<size_t>(p)];
+        (s >= 0 ? je[static_cast<size_t>(s)] : ohne).push_back(p);
+    }
+    Listen listen;
+    for (size_t g = 0; g < m_gruppen.size(); ++g) {
+        const std::vector<int>& ps = je[static_cast<size_t>(m_gruppenschluessel[g])];
+        if (!ps.empty()) listen.push_back({&m_gruppen[g], zeilen(ps)});
+    }
+    if (!ohne.empty()) listen.push_back({&m_ohneGruppe, zeilen(ohne)});
+    return listen;
+}
+
+Listen Seitendaten::gesamtstand(int nach) const {
+    return gesamtstand(nach, nullptr);
+}
+
+Listen Seitendaten::gesamtstand(int nach, std::vector<Endstand>* ende) const {
+    std::vector<int> reihenfolge(static_cast<size_t>(teilnehmer()));
+    std::iota(reihenfolge.begin(), reihenfolge.end(), 1);
+    std::stable_sort(reihenfolge.begin(), reihenfolge.end(), [&](int a, int b) {
+        return m_verlauf.summe(nach, a) > m_verlauf.summe(nach, b);
+    });
+    Listen listen = gruppiert(reihenfolge, [&](const std::vector<int>& ps) {
+        std::vector<Listenzeile> zeilen;
+        Standplatz platzierung;
+        for (int p : ps) {
+            const QString summe = QString::number(m_verlauf.summe(nach, p));
+            const bool unterMinimum = m_verlauf.teilnahmen(nach, p) < m_cup.min;
+            const int platz = platzierung.naechster(unterMinimum, summe);
+            zeilen.push_back({p, platz, unterMinimum ? QStringLiteral("---") : summe});
+            if (ende) (*ende)[static_cast<size_t>(p)] = {true, unterMinimum, platzierung.letzterPlatz(), summe};
+        }
+        return zeilen;
+    });
+    // Those in no group have no place in the standing.
+    if (!listen.empty() && listen.back().gruppe == &m_ohneGruppe) listen.pop_back();
+    return listen;
+}
+
+Listen Seitendaten::alle() const {
+    std::vector<int> reihenfolge(static_cast<size_t>(teilnehmer()));
+    std::iota(reihenfolge.begin(), reihenfolge.end(), 1);
+    return gruppiert(reihenfolge, [](const std::vector<int>& ps) {
+        std::vector<Listenzeile> zeilen;
+        for (int p : ps)
+            zeilen.push_back({p, 0, QString()});
+        return zeilen;
+    });
+}
+
+Listen Seitendaten::laufergebnis(int k) const {
+    // The report orders the participants, so it runs on a copy; rows are told by identity.
+    TCupContent kopie = m_cup;
+    Ausgabe ausgabe;
+    Listen listen;
+    size_t g = 0;
+    ausgabe_laufergebnis(ausgabe, kopie, k, [&](const Listeneintrag& eintrag) {
+        const auto passt = [&](const Gruppe& gruppe) {
+            return gruppe.bezeichnung == eintrag.bezeichnung &&
+                   cupVariationVon(m_cup, gruppe) == eintrag.cupVariation;
+        };
+        if (listen.empty() || !passt(*listen.back().gruppe)) {
+            while (g < m_gruppen.size() && !passt(m_gruppen[g]))
+                ++g;
+            if (g == m_gruppen.size()) return; // never: the report lists the same groups
+            listen.push_back({&m_gruppen[g++], {}});
+        }
+        listen.back().zeilen.push_back(
+            {m_nachId.value(kopie.teil.rowId(eintrag.row)), eintrag.platz, eintrag.wert});
+    });
+    return listen;
+}
+
+} // namespace rzv

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+namespace rzv {
+
+// Text of the cup made safe for a page of the website, in element content and in double-quoted
+// attributes: "&", "<", ">" and the double quote as entities; control characters, which no
+// page may hold, become blanks.
+QString webtext(const QString& text);
+
+// A link to a file of the site; the text is markup already made safe.
+QString weblink(const QString& datei, const QString& text);
+
+// The frame every page of the site shares: the head with the stylesheet and the script, the
+// navigation, the search field and the foot with the time of publishing.
+struct Seitenrahmen {
+    QString titel;         // the page's title, safe
+    QString navigation;    // links, safe markup
+    bool listetLaeufer;    // the search field filters this page's lists; else it leads to the list of all
+    int stil;              // 1: the white and blue background
+    QDateTime veroeffentlicht;
+};
+QString seitenanfang(const Seitenrahmen& rahmen);
+QString seitenende(const Seitenrahmen& rahmen);
+
+// A column heading (safe markup); numbers stand right-aligned.
+QString spalte(const QString& text, bool zahl = false);
+
+// A table that scrolls inside its own box on a narrow screen: its class, its caption (safe;
+// none when empty), the column headings (spalte) and the body rows (markup).
+QString tabelle(const QString& klasse, const QString& caption, const QString& spalten,
+                const QString& zeilen);
+
+} // namespace rzv
