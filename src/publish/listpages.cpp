@@ -25,14 +25,9 @@ QString platzText(int platz) {
 
 // Place, name, birth year and club: the first cells of the race and standing lists.
 void laeuferzellen(QString& html, const Seitendaten& daten, const Listenzeile& zeile) {
-    const Laeufer& l = daten.laeufer(zeile.p);
     html += QStringLiteral("<tr>");
     zahlzelle(html, platzText(zeile.platz));
-    html += namenszelle(l);
-    zahlzelle(html, l.jahrgang);
-    html += QStringLiteral("<td class=\"v\">");
-    html += l.verein;
-    html += kZellenende;
+    html += daten.laeufer(zeile.p).zellen;
 }
 
 QString laeuferspalten() {
@@ -70,16 +65,15 @@ QString laufseite(const Seitendaten& daten, int k, const Listen& listen) {
     layout.zeile = [&](QString& html, const Listenzeile& zeile) {
         laeuferzellen(html, daten, zeile);
         zahlzelle(html, webtext(zeile.wert));
-        zahlzelle(html, daten.verlauf().gewertet(k, zeile.p)
-                            ? QString::number(daten.verlauf().wertung(k, zeile.p))
-                            : QString());
+        zahlzelle(html, daten.wertung(k, zeile.p));
         html += QStringLiteral("</tr>\n");
     };
     layout.leer = QStringLiteral("<p>Für diesen Lauf sind noch keine Ergebnisse eingetragen.</p>\n");
-    return seitenanfang(rahmen) + QStringLiteral("<h1>Ergebnisse ") + laufTitel(daten, k) +
-           QStringLiteral("</h1>\n<p>") + webtext(cup.name) + QStringLiteral(" – ") +
-           webtext(cup.laufe.cell(k, kLauftyp)) + QStringLiteral("</p>\n") +
-           gruppentabellen(listen, layout) + seitenende(rahmen);
+    QString seite = seitenanfang(rahmen) + QStringLiteral("<h1>Ergebnisse ") + laufTitel(daten, k) +
+                    QStringLiteral("</h1>\n<p>") + webtext(cup.name) + QStringLiteral(" – ") +
+                    webtext(cup.laufe.cell(k, kLauftyp)) + QStringLiteral("</p>\n");
+    gruppentabellen(seite, listen, layout);
+    return seite + seitenende(rahmen);
 }
 
 QString standseite(const Seitendaten& daten, int n, const Listen& listen, const QString& nav) {
@@ -98,28 +92,24 @@ QString standseite(const Seitendaten& daten, int n, const Listen& listen, const 
     layout.zeile = [&](QString& html, const Listenzeile& zeile) {
         laeuferzellen(html, daten, zeile);
         for (int k = 1; k <= n; ++k)
-            zahlzelle(html, daten.verlauf().gewertet(k, zeile.p)
-                                ? QString::number(daten.verlauf().wertung(k, zeile.p))
-                                : QString());
+            zahlzelle(html, daten.wertung(k, zeile.p));
         zahlzelle(html, zeile.wert);
         html += QStringLiteral("</tr>\n");
     };
     layout.leer = QStringLiteral("<p>Niemand ist in einer Wertung des Cups.</p>\n");
-    return seitenanfang(rahmen) + QStringLiteral("<h1>") + titel + QStringLiteral("</h1>\n<p>") +
-           webtext(cup.name) + QStringLiteral("</p>\n") + gruppentabellen(listen, layout) +
-           seitenende(rahmen);
+    QString seite = seitenanfang(rahmen) + QStringLiteral("<h1>") + titel +
+                    QStringLiteral("</h1>\n<p>") + webtext(cup.name) + QStringLiteral("</p>\n");
+    gruppentabellen(seite, listen, layout);
+    return seite + seitenende(rahmen);
 }
 
 } // namespace
 
-QString namenszelle(const Laeufer& laeufer) {
-    return QStringLiteral("<th scope=\"row\"><a href=\"") + laeufer.datei + QStringLiteral("\">") +
-           laeufer.name + QStringLiteral("</a></th>");
-}
-
-QString gruppentabellen(const Listen& listen, const Listenlayout& layout) {
-    if (listen.empty()) return layout.leer;
-    QString html;
+void gruppentabellen(QString& html, const Listen& listen, const Listenlayout& layout) {
+    if (listen.empty()) {
+        html += layout.leer;
+        return;
+    }
     int abschnitt = 0; // the cup variation whose section is open
     for (const Gruppenliste& liste : listen) {
         if (liste.gruppe->cvZeile != abschnitt) {
@@ -129,13 +119,12 @@ QString gruppentabellen(const Listen& listen, const Listenlayout& layout) {
                 html += QStringLiteral("<section>\n<h2>") + layout.cupTitel(abschnitt) +
                         QStringLiteral("</h2>\n");
         }
-        QString zeilen;
+        tabellenanfang(html, QStringLiteral("liste"), liste.gruppe->titel, layout.spalten);
         for (const Listenzeile& zeile : liste.zeilen)
-            layout.zeile(zeilen, zeile);
-        html += tabelle(QStringLiteral("liste"), liste.gruppe->titel, layout.spalten, zeilen);
+            layout.zeile(html, zeile);
+        tabellenende(html);
     }
     if (abschnitt > 0) html += QStringLiteral("</section>\n");
-    return html;
 }
 
 void schreibeLaufseiten(const Seitendaten& daten, const Ablage& ablegen) {

@@ -16,10 +16,7 @@ struct Listenlayout {
     std::function<void(QString& html, const Listenzeile& zeile)> zeile;
     QString leer;
 };
-QString gruppentabellen(const Listen& listen, const Listenlayout& layout);
-
-// The first cells of a runner's row: the name (a header cell, linking to the runner's page)
-// and then, when asked, the birth year and the club.
-QString namenszelle(const Laeufer& laeufer);
+// Appends them to html.
+void gruppentabellen(QString& html, const Listen& listen, const Listenlayout& layout);
 
 } // namespace rzv

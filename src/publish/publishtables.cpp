@@ -23,12 +23,6 @@ QString platzText(int platz) {
     return platz > 0 ? QString::number(platz) : QString();
 }
 
-// The points of race k towards the cup, empty without a valid result.
-QString laufpunkte(const Seitendaten& daten, int k, int p) {
-    return daten.verlauf().gewertet(k, p) ? QString::number(daten.verlauf().wertung(k, p))
-                                          : QString();
-}
-
 } // namespace
 
 QByteArray laufergebnisTabelle(const Seitendaten& daten, const Listen& listen, int k) {
@@ -44,8 +38,7 @@ QByteArray laufergebnisTabelle(const Seitendaten& daten, const Listen& listen, i
             tabelle.zeile(gruppe(cup, *liste.gruppe) +
                           QStringList{platzText(z.platz), teil.cell(kName, z.p),
                                       teil.cell(kVorname, z.p), teil.cell(kVerein, z.p),
-                                      abk2volltext(daten.ergebnis(k, z.p)),
-                                      laufpunkte(daten, k, z.p)});
+                                      abk2volltext(daten.ergebnis(k, z.p)), daten.wertung(k, z.p)});
     return tabelle.bytes();
 }
 
@@ -68,7 +61,7 @@ QByteArray gesamtstandTabelle(const Seitendaten& daten, const Listen& listen, in
                                              copyChars(teil.cell(kGeburtsdatum, z.p), 7, 4),
                                              teil.cell(kVerein, z.p)};
             for (int k = 1; k <= n; ++k)
-                felder << laufpunkte(daten, k, z.p);
+                felder << daten.wertung(k, z.p);
             tabelle.zeile(felder << z.wert);
         }
     }

@@ -28,25 +28,27 @@ QString teilnehmerliste(const Seitendaten& daten) {
     const Seitenrahmen rahmen{seitentitel(daten, QStringLiteral("Alle Teilnehmer")),
                               navigation(daten), true, daten.stil(), daten.veroeffentlicht()};
     Listenlayout layout;
-    layout.spalten = spalte(QStringLiteral("Name")) + spalte(QStringLiteral("Verein")) +
-                     spalte(QStringLiteral("Altersgruppe"));
+    layout.spalten = spalte(QStringLiteral("Name")) + spalte(QStringLiteral("Jahrgang"), true) +
+                     spalte(QStringLiteral("Verein")) + spalte(QStringLiteral("Altersgruppe"));
     if (mitCup) layout.spalten += spalte(QStringLiteral("Cup"));
     for (int k = 1; k <= daten.laeufe(); ++k)
         layout.spalten += spalte(QStringLiteral("<abbr title=\"Lauf %1\">L%1</abbr>").arg(k), true);
     layout.cupTitel = [&](int v) { return webtext(cup.cv.cell(0, v)); };
     layout.zeile = [&](QString& html, const Listenzeile& zeile) {
         const Laeufer& l = daten.laeufer(zeile.p);
-        html += QStringLiteral("<tr>") + namenszelle(l) + QStringLiteral("<td class=\"v\">") +
-                l.verein + QStringLiteral("</td>") + zelle(l.altersgruppe);
+        html += QStringLiteral("<tr>");
+        html += l.zellen;
+        html += zelle(l.altersgruppe);
         if (mitCup) html += zelle(l.cupVariation);
         for (int k = 1; k <= daten.laeufe(); ++k)
             html += zelle(ergebnisText(daten.ergebnis(k, zeile.p)), true);
         html += kZeilenende;
     };
     layout.leer = QStringLiteral("<p>Es sind noch keine Teilnehmer eingetragen.</p>\n");
-    return seitenanfang(rahmen) + QStringLiteral("<h1>Alle Teilnehmer</h1>\n<p>") +
-           webtext(cup.name) + QStringLiteral("</p>\n") + gruppentabellen(daten.alle(), layout) +
-           seitenende(rahmen);
+    QString seite = seitenanfang(rahmen) + QStringLiteral("<h1>Alle Teilnehmer</h1>\n<p>") +
+                    webtext(cup.name) + QStringLiteral("</p>\n");
+    gruppentabellen(seite, daten.alle(), layout);
+    return seite + seitenende(rahmen);
 }
 
 // A link that opens a list page filtered to this runner's name.
@@ -70,44 +72,47 @@ QString standAbsatz(const Seitendaten& daten, int p, const QString& suchtext) {
         .arg(QString::number(stand.platz), link, stand.summe);
 }
 
+// Appends the cells of one text after the other, without building every sum anew.
+void anhaengen(QString& seite, std::initializer_list<QStringView> teile) {
+    for (const QStringView teil : teile)
+        seite += teil;
+}
+
 QString laeuferseite(const Seitendaten& daten, int p) {
     const TCupContent& cup = daten.cup();
     const Laeufer& l = daten.laeufer(p);
     const Seitenrahmen rahmen{seitentitel(daten, l.vollerName), navigation(daten), false,
                               daten.stil(), daten.veroeffentlicht()};
     const QString suchtext = cup.teil.cell(kName, p) + QStringLiteral(", ") + cup.teil.cell(kVorname, p);
-    QString seite = seitenanfang(rahmen) + QStringLiteral("<h1>") + l.vollerName +
-                    QStringLiteral("</h1>\n<dl>\n<dt>Verein</dt><dd>") + l.verein +
-                    QStringLiteral("</dd>\n<dt>Jahrgang</dt><dd>") + l.jahrgang +
-                    QStringLiteral("</dd>\n<dt>Altersgruppe</dt><dd>") + l.altersgruppe +
-                    QStringLiteral("</dd>\n<dt>Startnummer</dt><dd>") + l.startnummer +
-                    QStringLiteral("</dd>\n");
-    if (cup.hasCupVariations())
-        seite += QStringLiteral("<dt>Cup</dt><dd>") + l.cupVariation + QStringLiteral("</dd>\n");
-    seite += QStringLiteral("</dl>\n<h2>Gesamtstand</h2>\n") + standAbsatz(daten, p, suchtext);
-    if (daten.laeufe() == 0) return seite + seitenende(rahmen);
-
-    QString zeilen;
-    for (int k = 1; k <= daten.laeufe(); ++k) {
-        const QString& ergebnis = daten.ergebnis(k, p);
-        zeilen += QStringLiteral("<tr>") +
-                  zelle(gefiltert(datei::lauf(k), suchtext, webtext(cup.laufe.cell(k, kLaufnummer))),
-                        true) +
-                  zelle(webtext(cup.laufe.cell(k, kDatum))) +
-                  zelle(ergebnis.isEmpty() ? QStringLiteral("nicht gemeldet") : ergebnisText(ergebnis), true);
-        if (daten.verlauf().gewertet(k, p))
-            zeilen += zelle(QString::number(daten.platz(k, p)), true) +
-                      zelle(QString::number(daten.verlauf().wertung(k, p)), true);
-        else
-            zeilen += QStringLiteral("<td colspan=\"2\">ohne Platz und Punkte</td>");
-        zeilen += kZeilenende;
+    QString seite = seitenanfang(rahmen);
+    seite.reserve(seite.size() + 1200 + 300 * daten.laeufe());
+    anhaengen(seite, {u"<h1>", l.vollerName, u"</h1>\n<dl>\n<dt>Verein</dt><dd>", l.verein,
+                      u"</dd>\n<dt>Jahrgang</dt><dd>", l.jahrgang, u"</dd>\n<dt>Altersgruppe</dt><dd>",
+                      l.altersgruppe, u"</dd>\n<dt>Startnummer</dt><dd>", l.startnummer, u"</dd>\n"});
+    if (cup.hasCupVariations()) anhaengen(seite, {u"<dt>Cup</dt><dd>", l.cupVariation, u"</dd>\n"});
+    anhaengen(seite, {u"</dl>\n<h2>Gesamtstand</h2>\n", standAbsatz(daten, p, suchtext)});
+    if (daten.laeufe() > 0) {
+        anhaengen(seite, {u"<h2>Ergebnisse</h2>\n"});
+        tabellenanfang(seite, QStringLiteral("laeufe"), QString(),
+                       spalte(QStringLiteral("Lauf"), true) + spalte(QStringLiteral("Datum")) +
+                           spalte(QStringLiteral("Ergebnis"), true) +
+                           spalte(QStringLiteral("Platz"), true) + spalte(QStringLiteral("Punkte"), true));
+        const QString suche = QString::fromLatin1(QUrl::toPercentEncoding(suchtext));
+        for (int k = 1; k <= daten.laeufe(); ++k) {
+            const QString& ergebnis = daten.ergebnis(k, p);
+            anhaengen(seite, {u"<tr><td class=\"z\"><a href=\"", datei::lauf(k), u"?suche=", suche,
+                              u"\">", webtext(cup.laufe.cell(k, kLaufnummer)), u"</a></td><td>",
+                              webtext(cup.laufe.cell(k, kDatum)), u"</td><td class=\"z\">",
+                              ergebnis.isEmpty() ? QStringLiteral("nicht gemeldet") : ergebnisText(ergebnis),
+                              u"</td>"});
+            if (daten.verlauf().gewertet(k, p))
+                anhaengen(seite, {u"<td class=\"z\">", QString::number(daten.platz(k, p)),
+                                  u"</td><td class=\"z\">", daten.wertung(k, p), u"</td></tr>\n"});
+            else
+                anhaengen(seite, {u"<td colspan=\"2\">ohne Platz und Punkte</td></tr>\n"});
+        }
+        tabellenende(seite);
     }
-    seite += QStringLiteral("<h2>Ergebnisse</h2>\n") +
-             tabelle(QStringLiteral("laeufe"), QString(),
-                     spalte(QStringLiteral("Lauf"), true) + spalte(QStringLiteral("Datum")) +
-                         spalte(QStringLiteral("Ergebnis"), true) +
-                         spalte(QStringLiteral("Platz"), true) + spalte(QStringLiteral("Punkte"), true),
-                     zeilen);
     return seite + seitenende(rahmen);
 }
 

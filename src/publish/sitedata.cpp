@@ -5,8 +5,6 @@
 #include "cup/textorder.h"
 #include "publish/sitehtml.h"
 #include "publish/sitepages.h"
-#include "reports/laufergebnis.h"
-#include "reports/sheet.h"
 #include "scoring/runningplace.h"
 
 #include <QSet>
@@ -79,7 +77,17 @@ Seitendaten::Seitendaten(TCupContent& cup, int stil, const QDateTime& veroeffent
         m_schluessel[static_cast<size_t>(p)] = schluessel.value(
             {teil.cell(kAltersgruppe, p), mitCup ? teil.cell(kCup, p) : QString()}, -1);
         m_nachId.insert(teil.rowId(p), p);
+        l.zellen = QStringLiteral("<th scope=\"row\"><a href=\"") + l.datei + QStringLiteral("\">") +
+                   l.name + QStringLiteral("</a></th><td class=\"z\">") + l.jahrgang +
+                   QStringLiteral("</td><td class=\"v\">") + l.verein + QStringLiteral("</td>");
     }
+    const int r = std::max(laeufe(), 1);
+    m_wertungen.resize(m_laeufer.size() * static_cast<size_t>(r));
+    for (int p = 1; p <= teilnehmer(); ++p)
+        for (int k = 1; k <= laeufe(); ++k)
+            if (m_verlauf.gewertet(k, p))
+                m_wertungen[static_cast<size_t>(p) * static_cast<size_t>(r) + static_cast<size_t>(k - 1)] =
+                    QString::number(m_verlauf.wertung(k, p));
     m_endstand.resize(m_laeufer.size());
     if (laeufe() > 0) gesamtstand(laeufe(), &m_endstand);
 }
@@ -147,25 +155,26 @@ Listen Seitendaten::alle() const {
 }
 
 Listen Seitendaten::laufergebnis(int k) const {
-    // The report orders the participants, so it runs on a copy; rows are told by identity.
+    // Ordered as the race report orders: by name (the order here), then stably by the result.
+    const int spalte = resultColumn(k);
     TCupContent kopie = m_cup;
-    Ausgabe ausgabe;
-    Listen listen;
-    size_t g = 0;
-    ausgabe_laufergebnis(ausgabe, kopie, k, [&](const Listeneintrag& eintrag) {
-        const auto passt = [&](const Gruppe& gruppe) {
-            return gruppe.bezeichnung == eintrag.bezeichnung &&
-                   cupVariationVon(m_cup, gruppe) == eintrag.cupVariation;
-        };
-        if (listen.empty() || !passt(*listen.back().gruppe)) {
-            while (g < m_gruppen.size() && !passt(m_gruppen[g]))
-                ++g;
-            if (g == m_gruppen.size()) return; // never: the report lists the same groups
-            listen.push_back({&m_gruppen[g++], {}});
+    teilsort(kopie, -1, spalte);
+    std::vector<int> reihenfolge;
+    for (int row = 1; row < kopie.teil.rowCount(); ++row)
+        if (!kopie.teil.cell(spalte, row).isEmpty())
+            reihenfolge.push_back(m_nachId.value(kopie.teil.rowId(row)));
+    Listen listen = gruppiert(reihenfolge, [&](const std::vector<int>& ps) {
+        std::vector<Listenzeile> zeilen;
+        LaufenderPlatz platzierung;
+        for (int p : ps) {
+            const QString& wert = ergebnis(k, p);
+            const int platz = platzierung.naechster(wert);
+            zeilen.push_back({p, platz, platz > 0 ? wert : abk2text(wert)});
         }
-        listen.back().zeilen.push_back(
-            {m_nachId.value(kopie.teil.rowId(eintrag.row)), eintrag.platz, eintrag.wert});
+        return zeilen;
     });
+    // Those in no group are not in the race's results.
+    if (!listen.empty() && listen.back().gruppe == &m_ohneGruppe) listen.pop_back();
     return listen;
 }
 

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "cup/cupdata.h"
-#include "reports/groups.h"
 #include "scoring/placing.h"
 #include "scoring/standingseries.h"
 
 #include <QDateTime>
 #include <QHash>
 #include <QString>
+#include <algorithm>
 #include <vector>
 
 namespace rzv {
@@ -22,6 +22,9 @@ struct Laeufer {
     QString cupVariation;
     QString startnummer;
     QString datei;        // the runner's own page
+    // The cells every list starts a runner's row with: the name (a header cell linking to the
+    // runner's page), the birth year and the club (the search looks at the name and the club).
+    QString zellen;
 };
 
 // One list of the reports: the female or male designation of an age group, within a cup
@@ -71,6 +74,11 @@ public:
     const QString& ergebnis(int k, int p) const { return m_cup.teil.cell(resultColumn(k), p); }
     int platz(int k, int p) const { return m_plaetze.platz(k, p); }
     const Standverlauf& verlauf() const { return m_verlauf; }
+    // The race score of p in race k as the pages write it, empty without one.
+    const QString& wertung(int k, int p) const {
+        return m_wertungen[static_cast<size_t>(p) * static_cast<size_t>(std::max(laeufe(), 1)) +
+                           static_cast<size_t>(k - 1)];
+    }
     const std::vector<Gruppe>& gruppen() const { return m_gruppen; }
     const Endstand& endstand(int p) const { return m_endstand[static_cast<size_t>(p)]; }
     // The finishers of race k: those in a group with a valid result.
@@ -103,6 +111,7 @@ private:
     Plaetze m_plaetze;
     Standverlauf m_verlauf;
     std::vector<Endstand> m_endstand;
+    std::vector<QString> m_wertungen;     // by p, then race
 };
 
 } // namespace rzv

@@ -55,13 +55,28 @@ QString spalte(const QString& text, bool zahl) {
            text + QStringLiteral("</th>");
 }
 
+void tabellenanfang(QString& html, const QString& klasse, const QString& caption,
+                    const QString& spalten) {
+    html += QStringLiteral("<div class=\"tabelle\"><table class=\"");
+    html += klasse;
+    html += QStringLiteral("\">");
+    if (!caption.isEmpty()) html += QStringLiteral("<caption>") + caption + QStringLiteral("</caption>");
+    html += QStringLiteral("<thead><tr>");
+    html += spalten;
+    html += QStringLiteral("</tr></thead>\n<tbody>\n");
+}
+
+void tabellenende(QString& html) {
+    html += QStringLiteral("</tbody></table></div>\n");
+}
+
 QString tabelle(const QString& klasse, const QString& caption, const QString& spalten,
                 const QString& zeilen) {
-    QString html = QStringLiteral("<div class=\"tabelle\"><table class=\"%1\">").arg(klasse);
-    if (!caption.isEmpty()) html += QStringLiteral("<caption>") + caption + QStringLiteral("</caption>");
-    return html + QStringLiteral("<thead><tr>") + spalten +
-           QStringLiteral("</tr></thead>\n<tbody>\n") + zeilen +
-           QStringLiteral("</tbody></table></div>\n");
+    QString html;
+    tabellenanfang(html, klasse, caption, spalten);
+    html += zeilen;
+    tabellenende(html);
+    return html;
 }
 
 } // namespace rzv

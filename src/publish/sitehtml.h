@@ -32,5 +32,9 @@ QString spalte(const QString& text, bool zahl = false);
 // none when empty), the column headings (spalte) and the body rows (markup).
 QString tabelle(const QString& klasse, const QString& caption, const QString& spalten,
                 const QString& zeilen);
+// The same written in two steps around the body rows, for tables of many rows.
+void tabellenanfang(QString& html, const QString& klasse, const QString& caption,
+                    const QString& spalten);
+void tabellenende(QString& html);
 
 } // namespace rzv

@@ -7,6 +7,7 @@
 #include "publish/sitedata.h"
 #include "publish/sitepages.h"
 #include "reports/gesamt.h"
+#include "reports/laufergebnis.h"
 #include "reports/sheet.h"
 #include "scoring/standing.h"
 
@@ -188,9 +189,10 @@ private Q_SLOTS:
         QVERIFY(seite.contains(QStringLiteral("<td>A-Cup 1:00'00,0&quot;, B-Cup 0:30'00,0&quot;, C-Cup 0:15'00,0&quot;</td>")));
     }
 
-    // The standing after every race, computed for all races in one pass, lists what the
-    // standings report lists: the same people in the same groups and order, places and totals.
-    void standingAfterEveryRaceIsTheReports_data() {
+    // The results of every race and the standing after it, all computed at once, list what the
+    // reports list: the same people in the same groups and order, with the same places and
+    // results or totals.
+    void listsAreTheReports_data() {
         QTest::addColumn<TCupContent>("cup");
         QTest::addRow("hostile, cup variations") << test::feindlicherCup(true, QString());
         test::TestCup t(false);
@@ -207,29 +209,39 @@ private Q_SLOTS:
         t.person("Ohne", "Gruppe", "X99", {"0:18'00,0\""});
         QTest::addRow("min 2, max 2, bonus, codes, ties") << t.cup;
     }
-    void standingAfterEveryRaceIsTheReports() {
+    void listsAreTheReports() {
         QFETCH(TCupContent, cup);
         TCupContent kopie = cup;
         const Seitendaten daten(kopie, 0, kZeitpunkt);
-        for (int n = 1; n <= cup.raceCount(); ++n) {
-            QStringList bericht;
-            TCupContent stand = cup;
-            Ausgabe ausgabe;
-            const Gesamtstand gesamt(stand, n);
-            gesamt_vorschau(ausgabe, stand, n, [&](const Listeneintrag& e) {
-                bericht << QStringLiteral("%1|%2|%3|%4|%5")
-                               .arg(e.cupVariation, e.bezeichnung, stand.teil.cell(kName, e.row),
-                                    QString::number(e.platz), e.wert);
-            });
-            QStringList seite;
-            for (const Gruppenliste& liste : daten.gesamtstand(n)) {
+        const auto zeilen = [&](const Listen& listen) {
+            QStringList text;
+            for (const Gruppenliste& liste : listen) {
                 const int v = liste.gruppe->cvZeile;
                 for (const Listenzeile& z : liste.zeilen)
-                    seite << QStringLiteral("%1|%2|%3|%4|%5")
-                                 .arg(v > 0 ? cup.cv.cell(0, v) : QString(), liste.gruppe->bezeichnung,
-                                      kopie.teil.cell(kName, z.p), QString::number(z.platz), z.wert);
+                    text << QStringLiteral("%1|%2|%3|%4|%5")
+                                .arg(v > 0 ? cup.cv.cell(0, v) : QString(), liste.gruppe->bezeichnung,
+                                     kopie.teil.cell(kName, z.p), QString::number(z.platz), z.wert);
             }
-            QCOMPARE(seite, bericht);
+            return text;
+        };
+        for (int n = 1; n <= cup.raceCount(); ++n) {
+            QStringList lauf;
+            QStringList stand;
+            TCupContent bericht = cup;
+            const auto leser = [&](QStringList& text) {
+                return [&](const Listeneintrag& e) {
+                    text << QStringLiteral("%1|%2|%3|%4|%5")
+                                .arg(e.cupVariation, e.bezeichnung, bericht.teil.cell(kName, e.row),
+                                     QString::number(e.platz), e.wert);
+                };
+            };
+            Ausgabe ausgabe;
+            ausgabe_laufergebnis(ausgabe, bericht, n, leser(lauf));
+            QCOMPARE(zeilen(daten.laufergebnis(n)), lauf);
+            bericht = cup;
+            const Gesamtstand gesamt(bericht, n);
+            gesamt_vorschau(ausgabe, bericht, n, leser(stand));
+            QCOMPARE(zeilen(daten.gesamtstand(n)), stand);
         }
     }
 
