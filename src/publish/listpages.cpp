@@ -10,11 +10,11 @@ namespace rzv {
 
 namespace {
 
-const QString kZahl = QStringLiteral("<td class=\"z\">");
+const QString kZahlzelle = QStringLiteral("<td class=\"z\">");
 const QString kZellenende = QStringLiteral("</td>");
 
 void zahlzelle(QString& html, const QString& inhalt) {
-    html += kZahl;
+    html += kZahlzelle;
     html += inhalt;
     html += kZellenende;
 }
@@ -31,8 +31,8 @@ void laeuferzellen(QString& html, const Seitendaten& daten, const Listenzeile& z
 }
 
 QString laeuferspalten() {
-    return spalte(QStringLiteral("Platz"), true) + spalte(QStringLiteral("Name")) +
-           spalte(QStringLiteral("Jahrgang"), true) + spalte(QStringLiteral("Verein"));
+    return spalte(QStringLiteral("Platz"), kZahl) + spalte(QStringLiteral("Name")) +
+           spalte(QStringLiteral("Jahrgang"), kJahrgang) + spalte(QStringLiteral("Verein"));
 }
 
 QString laufTitel(const Seitendaten& daten, int k) {
@@ -57,10 +57,12 @@ QString laufseite(const Seitendaten& daten, int k, const Listen& listen) {
                                       QStringLiteral("Gesamtstand nach Lauf %1").arg(k))),
         true, daten.stil(), daten.veroeffentlicht()};
     Listenlayout layout;
-    layout.spalten = laeuferspalten() + spalte(QStringLiteral("Ergebnis"), true) +
-                     spalte(QStringLiteral("Punkte"), true);
+    layout.spalten = laeuferspalten() + spalte(QStringLiteral("Ergebnis"), kZahl) +
+                     spalte(QStringLiteral("Punkte"), kZahl);
     layout.cupTitel = [&](int v) {
-        return webtext(cup.cv.cell(0, v) + QStringLiteral(" (") + cup.cv.cell(zeitlauf ? 1 : 2, v) + u')');
+        const QString& strecke = cup.cv.cell(zeitlauf ? 1 : 2, v);
+        return webtext(strecke.isEmpty() ? cup.cv.cell(0, v)
+                                         : cup.cv.cell(0, v) + QStringLiteral(" (") + strecke + u')');
     };
     layout.zeile = [&](QString& html, const Listenzeile& zeile) {
         laeuferzellen(html, daten, zeile);
@@ -86,8 +88,8 @@ QString standseite(const Seitendaten& daten, int n, const Listen& listen, const 
     Listenlayout layout;
     layout.spalten = laeuferspalten();
     for (int k = 1; k <= n; ++k)
-        layout.spalten += spalte(QStringLiteral("<abbr title=\"Lauf %1\">L%1</abbr>").arg(k), true);
-    layout.spalten += spalte(QStringLiteral("Gesamt"), true);
+        layout.spalten += spalte(QStringLiteral("<abbr title=\"Lauf %1\">L%1</abbr>").arg(k), kZahl);
+    layout.spalten += spalte(QStringLiteral("Gesamt"), kZahl);
     layout.cupTitel = [&](int v) { return webtext(cup.cv.cell(0, v)); };
     layout.zeile = [&](QString& html, const Listenzeile& zeile) {
         laeuferzellen(html, daten, zeile);

@@ -17,22 +17,17 @@ QString ergebnisText(const QString& ergebnis) {
     return webtext(abk2text(ergebnis));
 }
 
-QString zelle(const QString& inhalt, bool zahl = false) {
-    return (zahl ? QStringLiteral("<td class=\"z\">") : QStringLiteral("<td>")) + inhalt +
-           QStringLiteral("</td>");
-}
-
 QString teilnehmerliste(const Seitendaten& daten) {
     const TCupContent& cup = daten.cup();
     const bool mitCup = cup.hasCupVariations();
     const Seitenrahmen rahmen{seitentitel(daten, QStringLiteral("Alle Teilnehmer")),
                               navigation(daten), true, daten.stil(), daten.veroeffentlicht()};
     Listenlayout layout;
-    layout.spalten = spalte(QStringLiteral("Name")) + spalte(QStringLiteral("Jahrgang"), true) +
+    layout.spalten = spalte(QStringLiteral("Name")) + spalte(QStringLiteral("Jahrgang"), kJahrgang) +
                      spalte(QStringLiteral("Verein")) + spalte(QStringLiteral("Altersgruppe"));
     if (mitCup) layout.spalten += spalte(QStringLiteral("Cup"));
     for (int k = 1; k <= daten.laeufe(); ++k)
-        layout.spalten += spalte(QStringLiteral("<abbr title=\"Lauf %1\">L%1</abbr>").arg(k), true);
+        layout.spalten += spalte(QStringLiteral("<abbr title=\"Lauf %1\">L%1</abbr>").arg(k), kZahl);
     layout.cupTitel = [&](int v) { return webtext(cup.cv.cell(0, v)); };
     layout.zeile = [&](QString& html, const Listenzeile& zeile) {
         const Laeufer& l = daten.laeufer(zeile.p);
@@ -94,9 +89,9 @@ QString laeuferseite(const Seitendaten& daten, int p) {
     if (daten.laeufe() > 0) {
         anhaengen(seite, {u"<h2>Ergebnisse</h2>\n"});
         tabellenanfang(seite, QStringLiteral("laeufe"), QString(),
-                       spalte(QStringLiteral("Lauf"), true) + spalte(QStringLiteral("Datum")) +
-                           spalte(QStringLiteral("Ergebnis"), true) +
-                           spalte(QStringLiteral("Platz"), true) + spalte(QStringLiteral("Punkte"), true));
+                       spalte(QStringLiteral("Lauf"), kZahl) + spalte(QStringLiteral("Datum")) +
+                           spalte(QStringLiteral("Ergebnis"), kZahl) +
+                           spalte(QStringLiteral("Platz"), kZahl) + spalte(QStringLiteral("Punkte"), kZahl));
         const QString suche = QString::fromLatin1(QUrl::toPercentEncoding(suchtext));
         for (int k = 1; k <= daten.laeufe(); ++k) {
             const QString& ergebnis = daten.ergebnis(k, p);

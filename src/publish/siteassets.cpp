@@ -30,6 +30,10 @@ dl{display:grid;grid-template-columns:max-content 1fr;gap:.2rem 1rem}
 dt{color:#444}
 dd{margin:0}
 footer{color:#555;font-size:.85rem;padding-top:1.5rem;padding-bottom:1rem}
+@media (max-width:40rem){
+.jg{display:none}
+th,td{padding:.3rem .4rem}
+}
 @media print{
 nav,.suche,#keine-treffer{display:none}
 body,body.blau{background:#fff;font-size:10pt}

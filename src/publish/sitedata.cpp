@@ -78,7 +78,7 @@ Seitendaten::Seitendaten(TCupContent& cup, int stil, const QDateTime& veroeffent
             {teil.cell(kAltersgruppe, p), mitCup ? teil.cell(kCup, p) : QString()}, -1);
         m_nachId.insert(teil.rowId(p), p);
         l.zellen = QStringLiteral("<th scope=\"row\"><a href=\"") + l.datei + QStringLiteral("\">") +
-                   l.name + QStringLiteral("</a></th><td class=\"z\">") + l.jahrgang +
+                   l.name + QStringLiteral("</a></th><td class=\"z jg\">") + l.jahrgang +
                    QStringLiteral("</td><td class=\"v\">") + l.verein + QStringLiteral("</td>");
     }
     const int r = std::max(laeufe(), 1);

@@ -50,8 +50,14 @@ QString seitenende(const Seitenrahmen& rahmen) {
              rahmen.veroeffentlicht.toString(QStringLiteral("HH:mm")));
 }
 
-QString spalte(const QString& text, bool zahl) {
-    return (zahl ? QStringLiteral("<th scope=\"col\" class=\"z\">") : QStringLiteral("<th scope=\"col\">")) +
+QString zelle(const QString& inhalt, bool zahl) {
+    return (zahl ? QStringLiteral("<td class=\"z\">") : QStringLiteral("<td>")) + inhalt +
+           QStringLiteral("</td>");
+}
+
+QString spalte(const QString& text, const QString& klasse) {
+    return (klasse.isEmpty() ? QStringLiteral("<th scope=\"col\">")
+                             : QStringLiteral("<th scope=\"col\" class=\"%1\">").arg(klasse)) +
            text + QStringLiteral("</th>");
 }
 

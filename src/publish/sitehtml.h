@@ -25,8 +25,14 @@ struct Seitenrahmen {
 QString seitenanfang(const Seitenrahmen& rahmen);
 QString seitenende(const Seitenrahmen& rahmen);
 
-// A column heading (safe markup); numbers stand right-aligned.
-QString spalte(const QString& text, bool zahl = false);
+// A body cell; numbers stand right-aligned.
+QString zelle(const QString& inhalt, bool zahl = false);
+
+// A column heading (safe markup) with the class of its cells: "z" for numbers, which stand
+// right-aligned; "z jg" for the birth year, which steps back on a narrow screen.
+QString spalte(const QString& text, const QString& klasse = QString());
+inline const QString kZahl = QStringLiteral("z");
+inline const QString kJahrgang = QStringLiteral("z jg");
 
 // A table that scrolls inside its own box on a narrow screen: its class, its caption (safe;
 // none when empty), the column headings (spalte) and the body rows (markup).

@@ -34,11 +34,6 @@ QString laeufer(const QString& startnummer, QSet<QString>& vergeben) {
 
 namespace {
 
-QString zelle(const QString& inhalt, bool zahl = false) {
-    return (zahl ? QStringLiteral("<td class=\"z\">") : QStringLiteral("<td>")) + inhalt +
-           QStringLiteral("</td>");
-}
-
 // The fixed distance (timed race) or time (distance race) of race k: the race's own, or that of
 // every cup variation.
 QString streckeOderZeit(const TCupContent& cup, int k) {
@@ -57,20 +52,19 @@ QString laeufeTabelle(const Seitendaten& daten) {
     for (int k = 1; k <= daten.laeufe(); ++k) {
         zeilen += QStringLiteral("<tr>") + zelle(webtext(cup.laufe.cell(k, kLaufnummer)), true) +
                   zelle(webtext(cup.laufe.cell(k, kDatum))) +
-                  zelle(webtext(cup.laufe.cell(k, kLauftyp))) +
-                  zelle(webtext(streckeOderZeit(cup, k))) +
-                  zelle(QString::number(daten.imZiel(k)), true) +
                   zelle(weblink(datei::lauf(k), QStringLiteral("Ergebnisse")) +
                         QStringLiteral(" (") + weblink(datei::laufTabelle(k), QStringLiteral("CSV")) +
                         u')') +
                   zelle(weblink(datei::standNachLauf(k), QStringLiteral("nach Lauf %1").arg(k))) +
-                  QStringLiteral("</tr>\n");
+                  zelle(QString::number(daten.imZiel(k)), true) +
+                  zelle(webtext(cup.laufe.cell(k, kLauftyp))) +
+                  zelle(webtext(streckeOderZeit(cup, k))) + QStringLiteral("</tr>\n");
     }
     return tabelle(QStringLiteral("laeufe"), QString(),
-                   spalte(QStringLiteral("Lauf"), true) + spalte(QStringLiteral("Datum")) +
-                       spalte(QStringLiteral("Art")) + spalte(QStringLiteral("Strecke/Zeit")) +
-                       spalte(QStringLiteral("im Ziel"), true) + spalte(QStringLiteral("Ergebnisse")) +
-                       spalte(QStringLiteral("Gesamtstand")),
+                   spalte(QStringLiteral("Lauf"), kZahl) + spalte(QStringLiteral("Datum")) +
+                       spalte(QStringLiteral("Ergebnisse")) + spalte(QStringLiteral("Gesamtstand")) +
+                       spalte(QStringLiteral("im Ziel"), kZahl) + spalte(QStringLiteral("Art")) +
+                       spalte(QStringLiteral("Strecke/Zeit")),
                    zeilen);
 }
 

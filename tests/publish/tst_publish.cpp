@@ -121,11 +121,11 @@ private Q_SLOTS:
         const QString kopf =
             "<div class=\"tabelle\"><table class=\"liste\"><caption>Altersgruppe F30 (29-39)</caption>"
             "<thead><tr><th scope=\"col\" class=\"z\">Platz</th><th scope=\"col\">Name</th>"
-            "<th scope=\"col\" class=\"z\">Jahrgang</th><th scope=\"col\">Verein</th>";
+            "<th scope=\"col\" class=\"z jg\">Jahrgang</th><th scope=\"col\">Verein</th>";
         const QString adler = "<th scope=\"row\"><a href=\"teilnehmer-002.html\">Adler, Ute</a></th>"
-                              "<td class=\"z\">1984</td><td class=\"v\">TV Nord</td>";
+                              "<td class=\"z jg\">1984</td><td class=\"v\">TV Nord</td>";
         const QString zorn = "<th scope=\"row\"><a href=\"teilnehmer-001.html\">Zorn, Eva</a></th>"
-                             "<td class=\"z\">1984</td><td class=\"v\">TV Nord</td>";
+                             "<td class=\"z jg\">1984</td><td class=\"v\">TV Nord</td>";
         QVERIFY(hauptteil(dir.filePath("lauf-1.html")).startsWith(
             "<h1>Ergebnisse Lauf 1 am 05.01.2026</h1>\n<p>Winterlaufcup 2026 – Zeitlauf (fixe Distanz)</p>\n" + kopf +
             "<th scope=\"col\" class=\"z\">Ergebnis</th><th scope=\"col\" class=\"z\">Punkte</th>"
@@ -172,10 +172,9 @@ private Q_SLOTS:
             "placeholder=\"Name oder Verein\"></form>\n</header>\n<main>\n<h1>Winterlaufcup 2026</h1>\n"
             "<p>LG Süd</p>\n<h2>Läufe</h2>\n"));
         QVERIFY(seite.contains(
-            "<tr><td class=\"z\">2</td><td>12.01.2026</td><td>Zeitlauf (fixe Distanz)</td>"
-            "<td>5000m</td><td class=\"z\">1</td><td><a href=\"lauf-2.html\">Ergebnisse</a> "
+            "<tr><td class=\"z\">2</td><td>12.01.2026</td><td><a href=\"lauf-2.html\">Ergebnisse</a> "
             "(<a href=\"lauf-2.csv\">CSV</a>)</td><td><a href=\"gesamt-nach-lauf-2.html\">nach Lauf 2"
-            "</a></td></tr>\n"));
+            "</a></td><td class=\"z\">1</td><td>Zeitlauf (fixe Distanz)</td><td>5000m</td></tr>\n"));
         QVERIFY(seite.endsWith("<footer>Veröffentlicht am 07.12.2026 um 09:14 Uhr.</footer>\n"
                                "</body>\n</html>\n"));
     }
