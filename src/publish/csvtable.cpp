@@ -24,16 +24,18 @@ QString platzfeldCsv(int platz) {
     return platz > 0 ? QString::number(platz) : QString();
 }
 
-CsvTabelle::CsvTabelle() : m_bytes("\xEF\xBB\xBF") {}
+CsvTabelle::CsvTabelle() = default;
 
 void CsvTabelle::zeile(const QStringList& felder) {
-    QString text;
     for (qsizetype i = 0; i < felder.size(); ++i) {
-        if (i > 0) text += u';';
-        text += csvFeld(felder[i]);
+        if (i > 0) m_text += u';';
+        m_text += csvFeld(felder[i]);
     }
-    m_bytes += text.toUtf8();
-    m_bytes += "\r\n";
+    m_text += u"\r\n";
+}
+
+QByteArray CsvTabelle::bytes() const {
+    return QByteArrayLiteral("\xEF\xBB\xBF") + m_text.toUtf8();
 }
 
 QString csvFeld(const QString& text) {

@@ -13,10 +13,10 @@ class CsvTabelle {
 public:
     CsvTabelle();
     void zeile(const QStringList& felder);
-    const QByteArray& bytes() const { return m_bytes; }
+    QByteArray bytes() const;
 
 private:
-    QByteArray m_bytes;
+    QString m_text;
 };
 
 // The first fields of a row that name its group: the cup variation only in a cup that has any.

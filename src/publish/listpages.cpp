@@ -55,7 +55,7 @@ QString laufseite(const Seitendaten& daten, int k, const Listen& listen) {
         navigation(daten, blaettern(k, daten.laeufe(), datei::lauf, QStringLiteral("Lauf")) + u' ' +
                               weblink(datei::standNachLauf(k),
                                       QStringLiteral("Gesamtstand nach Lauf %1").arg(k))),
-        true, daten.stil(), daten.veroeffentlicht()};
+        true, daten.stil()};
     Listenlayout layout;
     layout.spalten = laeuferspalten() + spalte(QStringLiteral("Ergebnis"), kZahl) +
                      spalte(QStringLiteral("Punkte"), kZahl);
@@ -75,7 +75,7 @@ QString laufseite(const Seitendaten& daten, int k, const Listen& listen) {
                     QStringLiteral("</h1>\n<p>") + webtext(cup.name) + QStringLiteral(" – ") +
                     webtext(cup.laufe.cell(k, kLauftyp)) + QStringLiteral("</p>\n");
     gruppentabellen(seite, listen, layout);
-    return seite + seitenende(rahmen);
+    return seite + seitenende(daten.veroeffentlicht());
 }
 
 QString standseite(const Seitendaten& daten, int n, const Listen& listen, const QString& nav) {
@@ -83,8 +83,7 @@ QString standseite(const Seitendaten& daten, int n, const Listen& listen, const 
     const QString titel = n == daten.laeufe()
                               ? QStringLiteral("Gesamtergebnis")
                               : QStringLiteral("vorl. Gesamtergebnis nach Lauf %1").arg(n);
-    const Seitenrahmen rahmen{seitentitel(daten, titel), navigation(daten, nav), true,
-                              daten.stil(), daten.veroeffentlicht()};
+    const Seitenrahmen rahmen{seitentitel(daten, titel), navigation(daten, nav), true, daten.stil()};
     Listenlayout layout;
     layout.spalten = laeuferspalten();
     for (int k = 1; k <= n; ++k)
@@ -93,8 +92,7 @@ QString standseite(const Seitendaten& daten, int n, const Listen& listen, const 
     layout.cupTitel = [&](int v) { return webtext(cup.cv.cell(0, v)); };
     layout.zeile = [&](QString& html, const Listenzeile& zeile) {
         laeuferzellen(html, daten, zeile);
-        for (int k = 1; k <= n; ++k)
-            zahlzelle(html, daten.wertung(k, zeile.p));
+        html += daten.wertungszellen(n, zeile.p);
         zahlzelle(html, zeile.wert);
         html += QStringLiteral("</tr>\n");
     };
@@ -102,7 +100,7 @@ QString standseite(const Seitendaten& daten, int n, const Listen& listen, const 
     QString seite = seitenanfang(rahmen) + QStringLiteral("<h1>") + titel +
                     QStringLiteral("</h1>\n<p>") + webtext(cup.name) + QStringLiteral("</p>\n");
     gruppentabellen(seite, listen, layout);
-    return seite + seitenende(rahmen);
+    return seite + seitenende(daten.veroeffentlicht());
 }
 
 } // namespace

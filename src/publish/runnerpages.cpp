@@ -21,7 +21,7 @@ QString teilnehmerliste(const Seitendaten& daten) {
     const TCupContent& cup = daten.cup();
     const bool mitCup = cup.hasCupVariations();
     const Seitenrahmen rahmen{seitentitel(daten, QStringLiteral("Alle Teilnehmer")),
-                              navigation(daten), true, daten.stil(), daten.veroeffentlicht()};
+                              navigation(daten), true, daten.stil()};
     Listenlayout layout;
     layout.spalten = spalte(QStringLiteral("Name")) + spalte(QStringLiteral("Jahrgang"), kJahrgang) +
                      spalte(QStringLiteral("Verein")) + spalte(QStringLiteral("Altersgruppe"));
@@ -43,7 +43,7 @@ QString teilnehmerliste(const Seitendaten& daten) {
     QString seite = seitenanfang(rahmen) + QStringLiteral("<h1>Alle Teilnehmer</h1>\n<p>") +
                     webtext(cup.name) + QStringLiteral("</p>\n");
     gruppentabellen(seite, daten.alle(), layout);
-    return seite + seitenende(rahmen);
+    return seite + seitenende(daten.veroeffentlicht());
 }
 
 // A link that opens a list page filtered to this runner's name.
@@ -73,11 +73,17 @@ void anhaengen(QString& seite, std::initializer_list<QStringView> teile) {
         seite += teil;
 }
 
-QString laeuferseite(const Seitendaten& daten, int p) {
+// What all runners' pages share: the navigation, the foot and the headings of the races' table.
+struct Laeuferseiten {
+    QString navigation;
+    QString ende;
+    QString spalten;
+};
+
+QString laeuferseite(const Seitendaten& daten, const Laeuferseiten& gemeinsam, int p) {
     const TCupContent& cup = daten.cup();
     const Laeufer& l = daten.laeufer(p);
-    const Seitenrahmen rahmen{seitentitel(daten, l.vollerName), navigation(daten), false,
-                              daten.stil(), daten.veroeffentlicht()};
+    const Seitenrahmen rahmen{seitentitel(daten, l.vollerName), gemeinsam.navigation, false, daten.stil()};
     const QString suchtext = cup.teil.cell(kName, p) + QStringLiteral(", ") + cup.teil.cell(kVorname, p);
     QString seite = seitenanfang(rahmen);
     seite.reserve(seite.size() + 1200 + 300 * daten.laeufe());
@@ -88,10 +94,7 @@ QString laeuferseite(const Seitendaten& daten, int p) {
     anhaengen(seite, {u"</dl>\n<h2>Gesamtstand</h2>\n", standAbsatz(daten, p, suchtext)});
     if (daten.laeufe() > 0) {
         anhaengen(seite, {u"<h2>Ergebnisse</h2>\n"});
-        tabellenanfang(seite, QStringLiteral("laeufe"), QString(),
-                       spalte(QStringLiteral("Lauf"), kZahl) + spalte(QStringLiteral("Datum")) +
-                           spalte(QStringLiteral("Ergebnis"), kZahl) +
-                           spalte(QStringLiteral("Platz"), kZahl) + spalte(QStringLiteral("Punkte"), kZahl));
+        tabellenanfang(seite, QStringLiteral("laeufe"), QString(), gemeinsam.spalten);
         const QString suche = QString::fromLatin1(QUrl::toPercentEncoding(suchtext));
         for (int k = 1; k <= daten.laeufe(); ++k) {
             const QString& ergebnis = daten.ergebnis(k, p);
@@ -108,15 +111,22 @@ QString laeuferseite(const Seitendaten& daten, int p) {
         }
         tabellenende(seite);
     }
-    return seite + seitenende(rahmen);
+    seite += gemeinsam.ende;
+    return seite;
 }
 
 } // namespace
 
 void schreibeTeilnehmerseiten(const Seitendaten& daten, const Ablage& ablegen) {
     ablegen(datei::kTeilnehmer, teilnehmerliste(daten).toUtf8());
+    const Laeuferseiten gemeinsam{
+        navigation(daten),
+        seitenende(daten.veroeffentlicht()),
+        spalte(QStringLiteral("Lauf"), kZahl) + spalte(QStringLiteral("Datum")) +
+            spalte(QStringLiteral("Ergebnis"), kZahl) + spalte(QStringLiteral("Platz"), kZahl) +
+            spalte(QStringLiteral("Punkte"), kZahl)};
     for (int p = 1; p <= daten.teilnehmer(); ++p)
-        ablegen(daten.laeufer(p).datei, laeuferseite(daten, p).toUtf8());
+        ablegen(daten.laeufer(p).datei, laeuferseite(daten, gemeinsam, p).toUtf8());
 }
 
 } // namespace rzv

@@ -81,13 +81,18 @@ Seitendaten::Seitendaten(TCupContent& cup, int stil, const QDateTime& veroeffent
                    l.name + QStringLiteral("</a></th><td class=\"z jg\">") + l.jahrgang +
                    QStringLiteral("</td><td class=\"v\">") + l.verein + QStringLiteral("</td>");
     }
-    const int r = std::max(laeufe(), 1);
-    m_wertungen.resize(m_laeufer.size() * static_cast<size_t>(r));
-    for (int p = 1; p <= teilnehmer(); ++p)
-        for (int k = 1; k <= laeufe(); ++k)
-            if (m_verlauf.gewertet(k, p))
-                m_wertungen[static_cast<size_t>(p) * static_cast<size_t>(r) + static_cast<size_t>(k - 1)] =
-                    QString::number(m_verlauf.wertung(k, p));
+    const size_t r = static_cast<size_t>(std::max(laeufe(), 1));
+    m_wertungen.resize(m_laeufer.size() * r);
+    m_zellenende.resize(m_laeufer.size() * r);
+    for (int p = 1; p <= teilnehmer(); ++p) {
+        QString& zellen = m_laeufer[static_cast<size_t>(p)].wertungszellen;
+        for (int k = 1; k <= laeufe(); ++k) {
+            const size_t index = static_cast<size_t>(p) * r + static_cast<size_t>(k - 1);
+            if (m_verlauf.gewertet(k, p)) m_wertungen[index] = QString::number(m_verlauf.wertung(k, p));
+            zellen += QStringLiteral("<td class=\"z\">") + m_wertungen[index] + QStringLiteral("</td>");
+            m_zellenende[index] = zellen.size();
+        }
+    }
     m_endstand.resize(m_laeufer.size());
     if (laeufe() > 0) gesamtstand(laeufe(), &m_endstand);
 }

@@ -25,6 +25,7 @@ struct Laeufer {
     // The cells every list starts a runner's row with: the name (a header cell linking to the
     // runner's page), the birth year and the club (the search looks at the name and the club).
     QString zellen;
+    QString wertungszellen; // the cells of the race scores of all races
 };
 
 // One list of the reports: the female or male designation of an age group, within a cup
@@ -74,6 +75,12 @@ public:
     const QString& ergebnis(int k, int p) const { return m_cup.teil.cell(resultColumn(k), p); }
     int platz(int k, int p) const { return m_plaetze.platz(k, p); }
     const Standverlauf& verlauf() const { return m_verlauf; }
+    // The cells of p's race scores in races 1 to `bis`, as the standings write them.
+    QStringView wertungszellen(int bis, int p) const {
+        return QStringView(m_laeufer[static_cast<size_t>(p)].wertungszellen)
+            .left(m_zellenende[static_cast<size_t>(p) * static_cast<size_t>(std::max(laeufe(), 1)) +
+                               static_cast<size_t>(bis - 1)]);
+    }
     // The race score of p in race k as the pages write it, empty without one.
     const QString& wertung(int k, int p) const {
         return m_wertungen[static_cast<size_t>(p) * static_cast<size_t>(std::max(laeufe(), 1)) +
@@ -112,6 +119,7 @@ private:
     Standverlauf m_verlauf;
     std::vector<Endstand> m_endstand;
     std::vector<QString> m_wertungen;     // by p, then race
+    std::vector<qsizetype> m_zellenende;  // by p, then race: where its score cell ends
 };
 
 } // namespace rzv

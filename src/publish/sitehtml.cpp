@@ -43,11 +43,11 @@ QString seitenanfang(const Seitenrahmen& rahmen) {
              suchziel.isEmpty() ? QString() : QStringLiteral(" action=\"%1\"").arg(suchziel));
 }
 
-QString seitenende(const Seitenrahmen& rahmen) {
+QString seitenende(const QDateTime& veroeffentlicht) {
     return QStringLiteral("<p id=\"keine-treffer\" hidden>Niemand passt zur Suche.</p>\n</main>\n"
                           "<footer>Veröffentlicht am %1 um %2 Uhr.</footer>\n</body>\n</html>\n")
-        .arg(rahmen.veroeffentlicht.toString(QStringLiteral("dd.MM.yyyy")),
-             rahmen.veroeffentlicht.toString(QStringLiteral("HH:mm")));
+        .arg(veroeffentlicht.toString(QStringLiteral("dd.MM.yyyy")),
+             veroeffentlicht.toString(QStringLiteral("HH:mm")));
 }
 
 QString zelle(const QString& inhalt, bool zahl) {

@@ -14,16 +14,15 @@ QString webtext(const QString& text);
 QString weblink(const QString& datei, const QString& text);
 
 // The frame every page of the site shares: the head with the stylesheet and the script, the
-// navigation, the search field and the foot with the time of publishing.
+// navigation and the search field; the foot with the time of publishing.
 struct Seitenrahmen {
     QString titel;         // the page's title, safe
     QString navigation;    // links, safe markup
     bool listetLaeufer;    // the search field filters this page's lists; else it leads to the list of all
     int stil;              // 1: the white and blue background
-    QDateTime veroeffentlicht;
 };
 QString seitenanfang(const Seitenrahmen& rahmen);
-QString seitenende(const Seitenrahmen& rahmen);
+QString seitenende(const QDateTime& veroeffentlicht);
 
 // A body cell; numbers stand right-aligned.
 QString zelle(const QString& inhalt, bool zahl = false);

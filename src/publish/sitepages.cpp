@@ -88,8 +88,7 @@ void schreibeGestaltung(const Seitendaten&, const Ablage& ablegen) {
 
 void schreibeUebersicht(const Seitendaten& daten, const Ablage& ablegen) {
     const TCupContent& cup = daten.cup();
-    const Seitenrahmen rahmen{webtext(cup.name), navigation(daten), false, daten.stil(),
-                              daten.veroeffentlicht()};
+    const Seitenrahmen rahmen{webtext(cup.name), navigation(daten), false, daten.stil()};
     QString seite = seitenanfang(rahmen) + QStringLiteral("<h1>") + webtext(cup.name) +
                     QStringLiteral("</h1>\n<p>") + webtext(cup.veranstalter) +
                     QStringLiteral("</p>\n<h2>Läufe</h2>\n") + laeufeTabelle(daten) +
@@ -100,7 +99,7 @@ void schreibeUebersicht(const Seitendaten& daten, const Ablage& ablegen) {
                  QStringLiteral(" (") + weblink(datei::kGesamtwertungTabelle, QStringLiteral("CSV")) +
                  QStringLiteral(")</li>\n");
     seite += QStringLiteral("<li>") + weblink(datei::kTeilnehmer, QStringLiteral("Alle Teilnehmer")) +
-             QStringLiteral("</li>\n</ul>\n") + seitenende(rahmen);
+             QStringLiteral("</li>\n</ul>\n") + seitenende(daten.veroeffentlicht());
     ablegen(datei::kUebersicht, seite.toUtf8());
 }
 
