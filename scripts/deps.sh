@@ -10,7 +10,15 @@ packages=(
   poppler-utils xvfb xauth openbox x11-utils qt6-qpa-plugins
   python3
   file
+  chromium
 )
+
+# The Nu HTML checker for the published pages, when npm and Java are there (its own Java
+# download is skipped).
+if command -v npm >/dev/null && command -v java >/dev/null &&
+   [ ! -e "$(npm root -g)/vnu-jar/build/dist/vnu.jar" ]; then
+  npm install -g --ignore-scripts --no-audit --no-fund vnu-jar@26.10.12
+fi
 
 missing=()
 for p in "${packages[@]}"; do
