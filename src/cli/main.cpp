@@ -60,9 +60,11 @@ const Command kCommands[] = {
     {"publish",
      "rzv publish DATEI ORDNER [--style 0|1]\n"
      "    schreibt die Webseiten (Übersicht index.html, Ergebnisse und Gesamtstand nach jedem\n"
-     "    Lauf, alle Teilnehmer, eine Seite je Läufer) und die Tabellen (gesamtwertung.csv,\n"
-     "    lauf-K.csv) des Cups in den ORDNER; andere Dateien dort bleiben. Stil 0 \"Standard RZV\n"
-     "    Stil\" (Vorgabe), 1 \"weiss-blauer Hintergrund\"",
+     "    Lauf, alle Teilnehmer, eine Seite je Läufer; mit Mannschaften deren Wertung je Lauf\n"
+     "    und Stand nach den Einstellungen neben DATEI) und die Tabellen (gesamtwertung.csv,\n"
+     "    lauf-K.csv, mannschaftswertung.csv, mannschaft-lauf-K.csv) des Cups in den ORDNER;\n"
+     "    andere Dateien dort bleiben. Stil 0 \"Standard RZV Stil\" (Vorgabe), 1 \"weiss-blauer\n"
+     "    Hintergrund\"",
      runPublish},
     {"import",
      "rzv import DATEI CSV ZIEL [--race K] [--match startnummer|name] [--column SPALTE=FELD ...]\n"

@@ -1,5 +1,6 @@
 #include "publish/listpages.h"
 
+#include "publish/csvtable.h"
 #include "publish/publishtables.h"
 #include "publish/sitehtml.h"
 #include "publish/sitepages.h"
@@ -19,14 +20,10 @@ void zahlzelle(QString& html, const QString& inhalt) {
     html += kZellenende;
 }
 
-QString platzText(int platz) {
-    return platz > 0 ? QString::number(platz) : QString();
-}
-
 // Place, name, birth year and club: the first cells of the race and standing lists.
 void laeuferzellen(QString& html, const Seitendaten& daten, const Listenzeile& zeile) {
     html += QStringLiteral("<tr>");
-    zahlzelle(html, platzText(zeile.platz));
+    zahlzelle(html, platzfeldCsv(zeile.platz));
     html += daten.laeufer(zeile.p).zellen;
 }
 
@@ -35,21 +32,8 @@ QString laeuferspalten() {
            spalte(QStringLiteral("Jahrgang"), kJahrgang) + spalte(QStringLiteral("Verein"));
 }
 
-QString laufTitel(const Seitendaten& daten, int k) {
-    return webtext(QStringLiteral("Lauf ") + daten.cup().laufe.cell(k, kLaufnummer) +
-                   QStringLiteral(" am ") + daten.cup().laufe.cell(k, kDatum));
-}
-
-QString blaettern(int k, int r, QString (*seite)(int), const QString& vor) {
-    QString links;
-    if (k > 1) links += weblink(seite(k - 1), QStringLiteral("« %1 %2").arg(vor).arg(k - 1));
-    if (k < r) links += u' ' + weblink(seite(k + 1), QStringLiteral("%1 %2 »").arg(vor).arg(k + 1));
-    return links.trimmed();
-}
-
 QString laufseite(const Seitendaten& daten, int k, const Listen& listen) {
     const TCupContent& cup = daten.cup();
-    const bool zeitlauf = cup.laufe.cell(k, kLauftyp) == kZeitlauf;
     const Seitenrahmen rahmen{
         seitentitel(daten, QStringLiteral("Ergebnisse ") + laufTitel(daten, k)),
         navigation(daten, blaettern(k, daten.laeufe(), datei::lauf, QStringLiteral("Lauf")) + u' ' +
@@ -59,11 +43,7 @@ QString laufseite(const Seitendaten& daten, int k, const Listen& listen) {
     Listenlayout layout;
     layout.spalten = laeuferspalten() + spalte(QStringLiteral("Ergebnis"), kZahl) +
                      spalte(QStringLiteral("Punkte"), kZahl);
-    layout.cupTitel = [&](int v) {
-        const QString& strecke = cup.cv.cell(zeitlauf ? 1 : 2, v);
-        return webtext(strecke.isEmpty() ? cup.cv.cell(0, v)
-                                         : cup.cv.cell(0, v) + QStringLiteral(" (") + strecke + u')');
-    };
+    layout.cupTitel = [&](int v) { return cupImLauf(cup, k, v); };
     layout.zeile = [&](QString& html, const Listenzeile& zeile) {
         laeuferzellen(html, daten, zeile);
         zahlzelle(html, webtext(zeile.wert));
@@ -105,26 +85,53 @@ QString standseite(const Seitendaten& daten, int n, const Listen& listen, const 
 
 } // namespace
 
+QString laufTitel(const Seitendaten& daten, int k) {
+    return webtext(QStringLiteral("Lauf ") + daten.cup().laufe.cell(k, kLaufnummer) +
+                   QStringLiteral(" am ") + daten.cup().laufe.cell(k, kDatum));
+}
+
+QString blaettern(int k, int r, QString (*seite)(int), const QString& vor) {
+    QString links;
+    if (k > 1) links += weblink(seite(k - 1), QStringLiteral("« %1 %2").arg(vor).arg(k - 1));
+    if (k < r) links += u' ' + weblink(seite(k + 1), QStringLiteral("%1 %2 »").arg(vor).arg(k + 1));
+    return links.trimmed();
+}
+
+QString cupImLauf(const TCupContent& cup, int k, int v) {
+    const QString& strecke = cup.cv.cell(cup.laufe.cell(k, kLauftyp) == kZeitlauf ? 1 : 2, v);
+    return webtext(strecke.isEmpty() ? cup.cv.cell(0, v)
+                                     : cup.cv.cell(0, v) + QStringLiteral(" (") + strecke + u')');
+}
+
+void Abschnitte::tabelle(QString& html, int cvZeile, const QString& caption,
+                         const QString& spalten) {
+    if (cvZeile != m_offen) {
+        ende(html);
+        m_offen = cvZeile;
+        if (m_offen > 0)
+            html += QStringLiteral("<section>\n<h2>") + m_cupTitel(m_offen) + QStringLiteral("</h2>\n");
+    }
+    tabellenanfang(html, QStringLiteral("liste"), caption, spalten);
+}
+
+void Abschnitte::ende(QString& html) {
+    if (m_offen > 0) html += QStringLiteral("</section>\n");
+    m_offen = 0;
+}
+
 void gruppentabellen(QString& html, const Listen& listen, const Listenlayout& layout) {
     if (listen.empty()) {
         html += layout.leer;
         return;
     }
-    int abschnitt = 0; // the cup variation whose section is open
+    Abschnitte abschnitte(layout.cupTitel);
     for (const Gruppenliste& liste : listen) {
-        if (liste.gruppe->cvZeile != abschnitt) {
-            if (abschnitt > 0) html += QStringLiteral("</section>\n");
-            abschnitt = liste.gruppe->cvZeile;
-            if (abschnitt > 0)
-                html += QStringLiteral("<section>\n<h2>") + layout.cupTitel(abschnitt) +
-                        QStringLiteral("</h2>\n");
-        }
-        tabellenanfang(html, QStringLiteral("liste"), liste.gruppe->titel, layout.spalten);
+        abschnitte.tabelle(html, liste.gruppe->cvZeile, liste.gruppe->titel, layout.spalten);
         for (const Listenzeile& zeile : liste.zeilen)
             layout.zeile(html, zeile);
         tabellenende(html);
     }
-    if (abschnitt > 0) html += QStringLiteral("</section>\n");
+    abschnitte.ende(html);
 }
 
 void schreibeLaufseiten(const Seitendaten& daten, const Ablage& ablegen) {

@@ -10,17 +10,18 @@ namespace {
 
 // The kinds of files, in the order they are written; the overview last.
 using Seitenart = void (*)(const Seitendaten&, const Ablage&);
-constexpr Seitenart kSeitenarten[] = {schreibeGestaltung, schreibeLaufseiten, schreibeStandseiten,
+constexpr Seitenart kSeitenarten[] = {schreibeGestaltung,       schreibeLaufseiten,
+                                      schreibeStandseiten,      schreibeMannschaftsseiten,
                                       schreibeTeilnehmerseiten, schreibeUebersicht};
 
 } // namespace
 
 QStringList veroeffentlichen(const TCupContent& original, const QString& ordner, int stil,
                              const QDateTime& zeitpunkt,
-                             const Mannschaftseinstellungen&) {
+                             const Mannschaftseinstellungen& mannschaft) {
     PublishFolder folder(ordner);
     TCupContent cup = original; // the pages are computed on a copy ordered by name
-    const Seitendaten daten(cup, stil, zeitpunkt);
+    const Seitendaten daten(cup, stil, zeitpunkt, mannschaft);
     const Ablage ablegen = [&](const QString& name, const QByteArray& bytes) {
         folder.schreiben(name, bytes);
     };

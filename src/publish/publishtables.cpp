@@ -8,19 +8,13 @@ namespace rzv {
 
 namespace {
 
-// The columns that name a participant's group: the cup variation only in a cup that has any.
-QStringList gruppenkopf(bool mitCup) {
-    return mitCup ? QStringList{QStringLiteral("Cup"), QStringLiteral("Altersgruppe")}
-                  : QStringList{QStringLiteral("Altersgruppe")};
-}
-
 QStringList gruppe(const TCupContent& cup, const Gruppe& g) {
-    return cup.hasCupVariations() ? QStringList{cup.cv.cell(0, g.cvZeile), g.bezeichnung}
-                                  : QStringList{g.bezeichnung};
+    const bool mitCup = cup.hasCupVariations();
+    return gruppenfelder(mitCup, mitCup ? cup.cv.cell(0, g.cvZeile) : QString(), g.bezeichnung);
 }
 
-QString platzText(int platz) {
-    return platz > 0 ? QString::number(platz) : QString();
+QStringList gruppenkopf(const TCupContent& cup) {
+    return gruppenfelder(cup.hasCupVariations(), QStringLiteral("Cup"), QStringLiteral("Altersgruppe"));
 }
 
 } // namespace
@@ -29,14 +23,14 @@ QByteArray laufergebnisTabelle(const Seitendaten& daten, const Listen& listen, i
     const TCupContent& cup = daten.cup();
     const TCellGrid& teil = cup.teil;
     CsvTabelle tabelle;
-    tabelle.zeile(gruppenkopf(cup.hasCupVariations()) +
+    tabelle.zeile(gruppenkopf(cup) +
                   QStringList{QStringLiteral("Platz"), QStringLiteral("Name"),
                               QStringLiteral("Vorname"), QStringLiteral("Verein"),
                               QStringLiteral("Ergebnis"), QStringLiteral("Punkte")});
     for (const Gruppenliste& liste : listen)
         for (const Listenzeile& z : liste.zeilen)
             tabelle.zeile(gruppe(cup, *liste.gruppe) +
-                          QStringList{platzText(z.platz), teil.cell(kName, z.p),
+                          QStringList{platzfeldCsv(z.platz), teil.cell(kName, z.p),
                                       teil.cell(kVorname, z.p), teil.cell(kVerein, z.p),
                                       abk2volltext(daten.ergebnis(k, z.p)), daten.wertung(k, z.p)});
     return tabelle.bytes();
@@ -46,7 +40,7 @@ QByteArray gesamtstandTabelle(const Seitendaten& daten, const Listen& listen, in
     const TCupContent& cup = daten.cup();
     const TCellGrid& teil = cup.teil;
     CsvTabelle tabelle;
-    QStringList kopf = gruppenkopf(cup.hasCupVariations()) +
+    QStringList kopf = gruppenkopf(cup) +
                        QStringList{QStringLiteral("Platz"), QStringLiteral("Name"),
                                    QStringLiteral("Vorname"), QStringLiteral("Jahrgang"),
                                    QStringLiteral("Verein")};
@@ -56,7 +50,7 @@ QByteArray gesamtstandTabelle(const Seitendaten& daten, const Listen& listen, in
     for (const Gruppenliste& liste : listen) {
         for (const Listenzeile& z : liste.zeilen) {
             QStringList felder = gruppe(cup, *liste.gruppe) +
-                                 QStringList{platzText(z.platz), teil.cell(kName, z.p),
+                                 QStringList{platzfeldCsv(z.platz), teil.cell(kName, z.p),
                                              teil.cell(kVorname, z.p),
                                              copyChars(teil.cell(kGeburtsdatum, z.p), 7, 4),
                                              teil.cell(kVerein, z.p)};

@@ -24,6 +24,7 @@ caption{text-align:left;font-weight:600;padding:.3rem 0}
 th,td{padding:.3rem .55rem;text-align:left;vertical-align:top;border-bottom:1px solid #dde}
 thead th{border-bottom:2px solid #555;white-space:nowrap}
 tbody th{font-weight:normal;min-width:10rem}
+td.n a{white-space:nowrap}
 td.z,th.z{text-align:right;font-variant-numeric:tabular-nums;white-space:nowrap}
 tbody tr:nth-child(even){background:rgba(0,0,60,.04)}
 dl{display:grid;grid-template-columns:max-content 1fr;gap:.2rem 1rem}
@@ -46,7 +47,8 @@ tbody tr:nth-child(even){background:none}
 )css");
 }
 
-// Filters the rows of every list of the page by the text in the search field (name and club),
+// Filters the rows of every list of the page by the text in the search field (the row's header
+// cell, the club and the names of a team's runners),
 // hides the tables and sections left empty, and takes the text from ?suche= on opening.
 QByteArray suchskript() {
     return QByteArrayLiteral(R"js("use strict";
@@ -65,9 +67,9 @@ document.addEventListener("DOMContentLoaded", function () {
     listen.forEach(function (tabelle) {
       var sichtbar = 0;
       Array.prototype.forEach.call(tabelle.tBodies[0].rows, function (zeile) {
-        var name = zeile.querySelector("th");
-        var verein = zeile.querySelector(".v");
-        var inhalt = (name ? name.textContent : "") + "\n" + (verein ? verein.textContent : "");
+        var inhalt = Array.prototype.map.call(zeile.querySelectorAll("th, .v, .n"), function (zelle) {
+          return zelle.textContent;
+        }).join("\n");
         var passt = text === "" || klein(inhalt).indexOf(text) >= 0;
         zeile.hidden = !passt;
         if (passt) sichtbar++;

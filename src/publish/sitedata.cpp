@@ -48,8 +48,10 @@ QString cupVariationVon(const TCupContent& cup, const Gruppe& gruppe) {
 
 } // namespace
 
-Seitendaten::Seitendaten(TCupContent& cup, int stil, const QDateTime& veroeffentlicht)
+Seitendaten::Seitendaten(TCupContent& cup, int stil, const QDateTime& veroeffentlicht,
+                         const Mannschaftseinstellungen& mannschaft)
     : m_cup(nachNamen(cup)), m_stil(stil), m_veroeffentlicht(veroeffentlicht),
+      m_mannschaft(mannschaft), m_mannschaften(m_cup, mannschaft),
       m_gruppen(gruppenfolge(cup)),
       m_ohneGruppe{0, QStringLiteral("Ohne passende Altersgruppe"), QString()},
       m_plaetze(cup, cup.raceCount()), m_verlauf(cup, m_plaetze, cup.raceCount()) {

@@ -3,6 +3,8 @@
 #include "cup/cupdata.h"
 #include "scoring/placing.h"
 #include "scoring/standingseries.h"
+#include "teams/teamrace.h"
+#include "teams/teamsettings.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -59,16 +61,21 @@ struct Endstand {
 
 // Everything the pages of a published cup show, computed once for the whole site: the
 // participants in name order (p = 1, 2, ... in that order), the places and scores of every race
-// and the standing after each race in one pass.
+// and the standing after each race in one pass, and the clubs as teams with their settings.
 class Seitendaten {
 public:
     // Orders the participants of `cup` by name; the cup must stay as it is while this lives.
-    Seitendaten(TCupContent& cup, int stil, const QDateTime& veroeffentlicht);
+    Seitendaten(TCupContent& cup, int stil, const QDateTime& veroeffentlicht,
+                const Mannschaftseinstellungen& mannschaft = {});
 
     const TCupContent& cup() const { return m_cup; }
     int stil() const { return m_stil; }
     const QDateTime& veroeffentlicht() const { return m_veroeffentlicht; }
     int laeufe() const { return m_cup.raceCount(); }
+    const Mannschaftseinstellungen& mannschaftseinstellungen() const { return m_mannschaft; }
+    const Mannschaften& mannschaften() const { return m_mannschaften; }
+    // The site has team pages: there are races and at least one team.
+    bool mitMannschaften() const { return laeufe() > 0 && m_mannschaften.anzahl() > 0; }
     int teilnehmer() const { return static_cast<int>(m_laeufer.size()) - 1; }
     const Laeufer& laeufer(int p) const { return m_laeufer[static_cast<size_t>(p)]; }
     // The result cell of p in race k, the race place (0: no valid result) and the score.
@@ -109,6 +116,8 @@ private:
     TCupContent& m_cup;
     int m_stil;
     QDateTime m_veroeffentlicht;
+    Mannschaftseinstellungen m_mannschaft;
+    Mannschaften m_mannschaften;
     std::vector<Laeufer> m_laeufer;     // by p; 0 unused
     std::vector<int> m_schluessel;       // by p: the key of its group, -1 for none
     std::vector<Gruppe> m_gruppen;

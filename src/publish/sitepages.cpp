@@ -16,6 +16,12 @@ QString laufTabelle(int k) {
 QString standNachLauf(int k) {
     return QStringLiteral("gesamt-nach-lauf-%1.html").arg(k);
 }
+QString mannschaftLauf(int k) {
+    return QStringLiteral("mannschaft-lauf-%1.html").arg(k);
+}
+QString mannschaftLaufTabelle(int k) {
+    return QStringLiteral("mannschaft-lauf-%1.csv").arg(k);
+}
 QString laeufer(const QString& startnummer, QSet<QString>& vergeben) {
     QString stamm = startnummer;
     for (QChar& c : stamm) {
@@ -45,6 +51,11 @@ QString streckeOderZeit(const TCupContent& cup, int k) {
     return teile.join(QStringLiteral(", "));
 }
 
+// A link to a page followed by its table: "Ergebnisse (CSV)".
+QString mitTabelle(const QString& seite, const QString& text, const QString& csv) {
+    return weblink(seite, text) + QStringLiteral(" (") + weblink(csv, QStringLiteral("CSV")) + u')';
+}
+
 QString laeufeTabelle(const Seitendaten& daten) {
     const TCupContent& cup = daten.cup();
     if (daten.laeufe() == 0) return QStringLiteral("<p>Es sind noch keine Läufe eingetragen.</p>\n");
@@ -52,20 +63,21 @@ QString laeufeTabelle(const Seitendaten& daten) {
     for (int k = 1; k <= daten.laeufe(); ++k) {
         zeilen += QStringLiteral("<tr>") + zelle(webtext(cup.laufe.cell(k, kLaufnummer)), true) +
                   zelle(webtext(cup.laufe.cell(k, kDatum))) +
-                  zelle(weblink(datei::lauf(k), QStringLiteral("Ergebnisse")) +
-                        QStringLiteral(" (") + weblink(datei::laufTabelle(k), QStringLiteral("CSV")) +
-                        u')') +
-                  zelle(weblink(datei::standNachLauf(k), QStringLiteral("nach Lauf %1").arg(k))) +
-                  zelle(QString::number(daten.imZiel(k)), true) +
+                  zelle(mitTabelle(datei::lauf(k), QStringLiteral("Ergebnisse"), datei::laufTabelle(k))) +
+                  zelle(weblink(datei::standNachLauf(k), QStringLiteral("nach Lauf %1").arg(k)));
+        if (daten.mitMannschaften())
+            zeilen += zelle(mitTabelle(datei::mannschaftLauf(k), QStringLiteral("Mannschaften"),
+                                       datei::mannschaftLaufTabelle(k)));
+        zeilen += zelle(QString::number(daten.imZiel(k)), true) +
                   zelle(webtext(cup.laufe.cell(k, kLauftyp))) +
                   zelle(webtext(streckeOderZeit(cup, k))) + QStringLiteral("</tr>\n");
     }
-    return tabelle(QStringLiteral("laeufe"), QString(),
-                   spalte(QStringLiteral("Lauf"), kZahl) + spalte(QStringLiteral("Datum")) +
-                       spalte(QStringLiteral("Ergebnisse")) + spalte(QStringLiteral("Gesamtstand")) +
-                       spalte(QStringLiteral("im Ziel"), kZahl) + spalte(QStringLiteral("Art")) +
-                       spalte(QStringLiteral("Strecke/Zeit")),
-                   zeilen);
+    QString spalten = spalte(QStringLiteral("Lauf"), kZahl) + spalte(QStringLiteral("Datum")) +
+                      spalte(QStringLiteral("Ergebnisse")) + spalte(QStringLiteral("Gesamtstand"));
+    if (daten.mitMannschaften()) spalten += spalte(QStringLiteral("Mannschaften"));
+    spalten += spalte(QStringLiteral("im Ziel"), kZahl) + spalte(QStringLiteral("Art")) +
+               spalte(QStringLiteral("Strecke/Zeit"));
+    return tabelle(QStringLiteral("laeufe"), QString(), spalten, zeilen);
 }
 
 } // namespace
@@ -95,9 +107,14 @@ void schreibeUebersicht(const Seitendaten& daten, const Ablage& ablegen) {
                     QStringLiteral("<h2>Gesamtstand und Teilnehmer</h2>\n<ul>\n");
     if (daten.laeufe() > 0)
         seite += QStringLiteral("<li>") +
-                 weblink(datei::kGesamtwertung, QStringLiteral("Aktueller Gesamtstand")) +
-                 QStringLiteral(" (") + weblink(datei::kGesamtwertungTabelle, QStringLiteral("CSV")) +
-                 QStringLiteral(")</li>\n");
+                 mitTabelle(datei::kGesamtwertung, QStringLiteral("Aktueller Gesamtstand"),
+                            datei::kGesamtwertungTabelle) +
+                 QStringLiteral("</li>\n");
+    if (daten.mitMannschaften())
+        seite += QStringLiteral("<li>") +
+                 mitTabelle(datei::kMannschaftsstand, QStringLiteral("Aktueller Mannschaftsstand"),
+                            datei::kMannschaftsstandTabelle) +
+                 QStringLiteral("</li>\n");
     seite += QStringLiteral("<li>") + weblink(datei::kTeilnehmer, QStringLiteral("Alle Teilnehmer")) +
              QStringLiteral("</li>\n</ul>\n") + seitenende(daten.veroeffentlicht());
     ablegen(datei::kUebersicht, seite.toUtf8());

@@ -21,6 +21,11 @@ inline const QString kSkript = QStringLiteral("suche.js");
 QString lauf(int k);           // lauf-K.html: the results of race k
 QString laufTabelle(int k);    // lauf-K.csv
 QString standNachLauf(int k);  // gesamt-nach-lauf-K.html: the standing after race k
+// The team rankings, when the cup has teams.
+inline const QString kMannschaftsstand = QStringLiteral("mannschaftswertung.html");
+inline const QString kMannschaftsstandTabelle = QStringLiteral("mannschaftswertung.csv");
+QString mannschaftLauf(int k);        // mannschaft-lauf-K.html: the team ranking of race k
+QString mannschaftLaufTabelle(int k); // mannschaft-lauf-K.csv
 // teilnehmer-SN.html: a runner's page, named by the start number (letters and digits kept,
 // anything else "_"; "ohne-nummer" without one); a name given already gets "-2", "-3", ...
 QString laeufer(const QString& startnummer, QSet<QString>& vergeben);
@@ -34,6 +39,7 @@ using Ablage = std::function<void(const QString& name, const QByteArray& bytes)>
 void schreibeGestaltung(const Seitendaten& daten, const Ablage& ablegen);   // stylesheet, script
 void schreibeLaufseiten(const Seitendaten& daten, const Ablage& ablegen);   // results and tables
 void schreibeStandseiten(const Seitendaten& daten, const Ablage& ablegen);  // standings
+void schreibeMannschaftsseiten(const Seitendaten& daten, const Ablage& ablegen); // teams, tables
 void schreibeTeilnehmerseiten(const Seitendaten& daten, const Ablage& ablegen); // list, runners
 void schreibeUebersicht(const Seitendaten& daten, const Ablage& ablegen);   // index.html
 

@@ -1,5 +1,6 @@
 #include "teams/teamlayout.h"
 
+#include "cup/cupdata.h"
 #include "reports/sheet.h"
 
 namespace rzv {
@@ -43,6 +44,13 @@ QString wertungszeile(const Mannschaftseinstellungen& einstellungen) {
     return QStringLiteral("Wertung: die %1 besten Ergebnisse je Verein")
                .arg(einstellungen.groesse) +
            (einstellungen.gemischt ? QStringLiteral(", Frauen und Männer gemeinsam") : QString());
+}
+
+QString gesamtzeile(const TCupContent& cup, const Mannschaftseinstellungen& einstellungen) {
+    return QStringLiteral("Gesamt: Summe der %1, gewertete Läufe: höchstens %2, mindestens %3")
+        .arg(einstellungen.platzziffern ? QStringLiteral("Platzziffern") : QStringLiteral("Punkte"))
+        .arg(cup.max)
+        .arg(cup.min);
 }
 
 } // namespace rzv

@@ -32,4 +32,13 @@ QString mannschaftsunterzeile(const QString& text, const QString& wert);
 // Männer gemeinsam".
 QString wertungszeile(const Mannschaftseinstellungen& einstellungen);
 
+// "Gesamt: Summe der Punkte (or Platzziffern), gewertete Läufe: höchstens MAX, mindestens MIN".
+QString gesamtzeile(const TCupContent& cup, const Mannschaftseinstellungen& einstellungen);
+
+// What a team ranking of a race, or the team standing, says when it lists nobody.
+inline const QString kKeinVereinImLauf =
+    QStringLiteral("Kein Verein hat in diesem Lauf ein gültiges Ergebnis.");
+inline const QString kKeineMannschaftGewertet =
+    QStringLiteral("Bis zu diesem Lauf wurde keine Mannschaft gewertet.");
+
 } // namespace rzv

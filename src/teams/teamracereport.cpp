@@ -64,7 +64,7 @@ void ausgabe_mannschaftswertung(Ausgabe& ausgabe, const TCupContent& cup, int k,
     };
     if (schreibeKategorien(ausgabe, mannschaften, layout) == 0)
         ausgabe.p(kSchwarz, Stil::normal, 9,
-                  QStringLiteral("Kein Verein hat in diesem Lauf ein gültiges Ergebnis."));
+                  kKeinVereinImLauf);
     berichtsfuss(ausgabe);
 }
 

@@ -16,13 +16,6 @@ QString spaltenkopf(bool platzziffern) {
            rechtsbuendig(platzziffern ? QStringLiteral("Plätze") : QStringLiteral("Punkte"), 11);
 }
 
-QString gesamtzeile(const TCupContent& cup, bool platzziffern) {
-    return QStringLiteral("Gesamt: Summe der %1, gewertete Läufe: höchstens %2, mindestens %3")
-        .arg(platzziffern ? QStringLiteral("Platzziffern") : QStringLiteral("Punkte"))
-        .arg(cup.max)
-        .arg(cup.min);
-}
-
 QString laufzeile(const TCupContent& cup, const Mannschaftslaufwert& l) {
     return QStringLiteral("Lauf %1 vom %2: %3. Platz")
         .arg(cup.laufe.cell(l.k, kLaufnummer), cup.laufe.cell(l.k, kDatum))
@@ -40,7 +33,7 @@ void ausgabe_mannschaftsstand(Ausgabe& ausgabe, const TCupContent& cup, int n,
     ausgabe.p(kSchwarz, Stil::fett, 12,
               QStringLiteral("Mannschaftsstand nach Lauf ") + QString::number(n));
     ausgabe.p(kSchwarz, Stil::normal, 9, wertungszeile(einstellungen));
-    ausgabe.p(kSchwarz, Stil::normal, 9, gesamtzeile(cup, einstellungen.platzziffern));
+    ausgabe.p(kSchwarz, Stil::normal, 9, gesamtzeile(cup, einstellungen));
 
     Mannschaftslayout layout;
     layout.spaltenkopf = spaltenkopf(einstellungen.platzziffern);
@@ -66,7 +59,7 @@ void ausgabe_mannschaftsstand(Ausgabe& ausgabe, const TCupContent& cup, int n,
     };
     if (schreibeKategorien(ausgabe, mannschaften, layout) == 0)
         ausgabe.p(kSchwarz, Stil::normal, 9,
-                  QStringLiteral("Bis zu diesem Lauf wurde keine Mannschaft gewertet."));
+                  kKeineMannschaftGewertet);
     berichtsfuss(ausgabe);
 }
 

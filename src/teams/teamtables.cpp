@@ -2,16 +2,11 @@
 
 #include "cup/cupdata.h"
 #include "publish/csvtable.h"
-#include "teams/teamrace.h"
-#include "teams/teamstanding.h"
 
 namespace rzv {
 
-QByteArray mannschaftswertungTabelle(const TCupContent& cup, int k,
-                                     const Mannschaftseinstellungen& einstellungen) {
-    const Mannschaften mannschaften(cup, einstellungen);
-    const Mannschaftslauf lauf =
-        mannschaftswertungen(cup, k, k, mannschaften, einstellungen.groesse).front();
+QByteArray mannschaftswertungTabelle(const TCupContent& cup, int k, const Mannschaften& mannschaften,
+                                     const Mannschaftslauf& lauf) {
     const bool mitCup = cup.hasCupVariations();
     const TCellGrid& teil = cup.teil;
     CsvTabelle tabelle;
@@ -39,10 +34,8 @@ QByteArray mannschaftswertungTabelle(const TCupContent& cup, int k,
     return tabelle.bytes();
 }
 
-QByteArray mannschaftsstandTabelle(const TCupContent& cup, int n,
-                                   const Mannschaftseinstellungen& einstellungen) {
-    const Mannschaften mannschaften(cup, einstellungen);
-    const Mannschaftsstand stand = mannschaftsstand(cup, n, mannschaften, einstellungen);
+QByteArray mannschaftsstandTabelle(const TCupContent& cup, int n, const Mannschaften& mannschaften,
+                                   const Mannschaftsstand& stand) {
     const bool mitCup = cup.hasCupVariations();
     CsvTabelle tabelle;
     QStringList kopf =

@@ -63,8 +63,8 @@ private Q_SLOTS:
         const QString ordner = m_dir.filePath(QStringLiteral("web/a"));
         veroeffentliche(w, prompt, ordner);
         QCOMPARE(prompt.shown, (QStringList{QStringLiteral("folder: ") + kTitel + u'|',
-                                            frage(16, ordner)}));
-        QCOMPARE(QDir(ordner).entryList(QDir::Files).size(), 16);
+                                            frage(22, ordner)}));
+        QCOMPARE(QDir(ordner).entryList(QDir::Files).size(), 22);
         QVERIFY(test::fileBytes(ordner + QStringLiteral("/lauf-2.html")).contains("Testcup S"));
         QVERIFY(w.cup.teil == teil);
         QVERIFY(!w.cup.changed());
@@ -87,8 +87,8 @@ private Q_SLOTS:
         fuelle(w, b);
         veroeffentliche(w, prompt, QString());
         const QString folder = QStringLiteral("folder: ") + kTitel + u'|';
-        QCOMPARE(prompt.shown, (QStringList{folder, frage(16, ordnerA),
-                                            folder + ordnerA, frage(16, ordnerB),
+        QCOMPARE(prompt.shown, (QStringList{folder, frage(22, ordnerA),
+                                            folder + ordnerA, frage(22, ordnerB),
                                             folder + ordnerA, folder + ordnerB}));
     }
 

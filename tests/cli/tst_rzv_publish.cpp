@@ -103,6 +103,11 @@ private Q_SLOTS:
         m_cup = m_dir.filePath(QStringLiteral("cup.rz3"));
         cup.fileName = m_cup;
         speichern(cup);
+        // The team pages follow the settings beside the cup file.
+        QFile teams(m_cup + QStringLiteral(".mannschaft.json"));
+        QVERIFY(teams.open(QIODevice::WriteOnly));
+        teams.write(R"({"groesse": 2, "gemischt": true})");
+        teams.close();
         m_ordner = m_dir.filePath(QStringLiteral("web/cup"));
         const auto run = runRzv({QStringLiteral("publish"), m_cup, m_ordner});
         QCOMPARE(run.err, QString());
@@ -114,9 +119,14 @@ private Q_SLOTS:
                  (QStringList{"gesamt-nach-lauf-1.html", "gesamt-nach-lauf-2.html",
                               "gesamtwertung.csv", "gesamtwertung.html", "index.html",
                               "lauf-1.csv", "lauf-1.html", "lauf-2.csv", "lauf-2.html",
-                              "stil.css", "suche.js", "teilnehmer-001.html",
+                              "mannschaft-lauf-1.csv", "mannschaft-lauf-1.html",
+                              "mannschaft-lauf-2.csv", "mannschaft-lauf-2.html",
+                              "mannschaftswertung.csv", "mannschaftswertung.html", "stil.css", "suche.js", "teilnehmer-001.html",
                               "teilnehmer-002.html", "teilnehmer-003.html",
                               "teilnehmer-004.html", "teilnehmer-005.html", "teilnehmer.html"}));
+        QVERIFY(QString::fromUtf8(dateiinhalt(m_ordner + QStringLiteral("/mannschaft-lauf-1.html")))
+                    .contains(QStringLiteral("<p>Wertung: die 2 besten Ergebnisse je Verein, Frauen "
+                                             "und Männer gemeinsam</p>")));
         QCOMPARE(QDir(m_dir.filePath(QStringLiteral("web"))).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList{QStringLiteral("cup")});
         QVERIFY(QFile(m_ordner + QStringLiteral("/index.html")).size() > 0);

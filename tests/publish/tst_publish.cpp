@@ -11,6 +11,7 @@
 #include "reports/sheet.h"
 #include "scoring/standing.h"
 
+#include "../teams/teamtestcup.h"
 #include "publishcup.h"
 #include "sitecheck.h"
 #include "testcup.h"
@@ -62,6 +63,8 @@ const QStringList kKleinerCupDateien{
     "gesamt-nach-lauf-1.html", "gesamt-nach-lauf-2.html", "gesamtwertung.csv",
     "gesamtwertung.html",      "index.html",              "lauf-1.csv",
     "lauf-1.html",             "lauf-2.csv",              "lauf-2.html",
+    "mannschaft-lauf-1.csv",   "mannschaft-lauf-1.html",  "mannschaft-lauf-2.csv",
+    "mannschaft-lauf-2.html",  "mannschaftswertung.csv",  "mannschaftswertung.html",
     "stil.css",                "suche.js",                "teilnehmer-001.html",
     "teilnehmer-002.html",     "teilnehmer-003.html",     "teilnehmer.html"};
 
@@ -174,7 +177,8 @@ private Q_SLOTS:
         QVERIFY(seite.contains(
             "<tr><td class=\"z\">2</td><td>12.01.2026</td><td><a href=\"lauf-2.html\">Ergebnisse</a> "
             "(<a href=\"lauf-2.csv\">CSV</a>)</td><td><a href=\"gesamt-nach-lauf-2.html\">nach Lauf 2"
-            "</a></td><td class=\"z\">1</td><td>Zeitlauf (fixe Distanz)</td><td>5000m</td></tr>\n"));
+            "</a></td><td><a href=\"mannschaft-lauf-2.html\">Mannschaften</a> "
+            "(<a href=\"mannschaft-lauf-2.csv\">CSV</a>)</td><td class=\"z\">1</td><td>Zeitlauf (fixe Distanz)</td><td>5000m</td></tr>\n"));
         QVERIFY(seite.endsWith("<footer>Veröffentlicht am 07.12.2026 um 09:14 Uhr.</footer>\n"
                                "</body>\n</html>\n"));
     }
@@ -263,6 +267,7 @@ private Q_SLOTS:
         QTest::addRow("hostile, no cup variations") << test::feindlicherCup(false, umbrueche) << 0;
         QTest::addRow("hostile, cup variations, style 1") << test::feindlicherCup(true, umbrueche) << 1;
         QTest::addRow("no races") << test::TestCup(false).cup << 0;
+        QTest::addRow("teams") << test::clubCup().cup << 0;
     }
     void validPagesWhoseLinksResolve() {
         QFETCH(TCupContent, cup);
@@ -344,6 +349,68 @@ private Q_SLOTS:
         QCOMPARE(inhalt(ordner + QStringLiteral("/lauf-1.html")), alt);
         QCOMPARE(inhalt(ordner + QStringLiteral("/index.html")), index);
         QCOMPARE(dateienIn(dir.path()), QStringList{"cup"});
+    }
+
+    // The team pages show the team reports' rankings with the given settings, linked to the
+    // runners' pages; the tables hold their values (computed by hand in the team tests). A cup
+    // without teams has neither pages nor links.
+    void teamPagesAndTables() {
+        QTemporaryDir dir;
+        test::TestCup t = test::clubCup();
+        t.cup.min = 2;
+        t.cup.max = 2;
+        Mannschaftseinstellungen zwei;
+        zwei.groesse = 2;
+        veroeffentlichen(t.cup, dir.path(), 0, kZeitpunkt, zwei);
+        const QString kopf =
+            "<thead><tr><th scope=\"col\" class=\"z\">Platz</th><th scope=\"col\">Verein</th>"
+            "<th scope=\"col\" class=\"z\">Summe</th><th scope=\"col\">Läufer</th></tr></thead>\n<tbody>\n";
+        QCOMPARE(hauptteil(dir.filePath(QStringLiteral("mannschaft-lauf-2.html"))),
+                 "<h1>Mannschaftswertung Lauf 2 am 12.01.2026</h1>\n"
+                 "<p>Winterlaufcup 2026 – Distanzlauf (fixe Zeit)</p>\n"
+                 "<p>Wertung: die 2 besten Ergebnisse je Verein</p>\n"
+                 "<div class=\"tabelle\"><table class=\"liste\"><caption>Mannschaften Frauen</caption>" + kopf +
+                 "<tr><td class=\"z\">1</td><th scope=\"row\">SC Ost</th><td class=\"z\">19700m</td>"
+                 "<td class=\"n\"><a href=\"teilnehmer-005.html\">Dietz, Dora</a> 10500m<br>"
+                 "<a href=\"teilnehmer-004.html\">Eck, Eva</a> 9200m</td></tr>\n"
+                 "<tr><td class=\"z\">2</td><th scope=\"row\">TV Nord</th><td class=\"z\">19500m</td>"
+                 "<td class=\"n\"><a href=\"teilnehmer-001.html\">Amsel, Anna</a> 10000m<br>"
+                 "<a href=\"teilnehmer-002.html\">Berger, Bea</a> 9500m</td></tr>\n"
+                 "</tbody></table></div>\n"
+                 "<div class=\"tabelle\"><table class=\"liste\"><caption>Mannschaften Männer</caption>" + kopf +
+                 "<tr><td class=\"z\">1</td><th scope=\"row\">TV Nord</th><td class=\"z\">23000m</td>"
+                 "<td class=\"n\"><a href=\"teilnehmer-009.html\">Igel, Ingo</a> 12000m<br>"
+                 "<a href=\"teilnehmer-010.html\">Jung, Jan</a> 11000m</td></tr>\n"
+                 "<tr><td class=\"z\"></td><th scope=\"row\">SC Ost</th><td class=\"z\">nicht gewertet (1 von 2)</td>"
+                 "<td class=\"n\"><a href=\"teilnehmer-012.html\">Kunz, Kai</a> 11500m</td></tr>\n"
+                 "</tbody></table></div>\n");
+        QCOMPARE(inhalt(dir.filePath(QStringLiteral("mannschaft-lauf-2.csv"))),
+                 QByteArray("\xEF\xBB\xBFWertung;Platz;Verein;Summe;Name;Vorname;Ergebnis\r\n"
+                            "Frauen;1;SC Ost;19700m;Dietz;Dora;10500m\r\n"
+                            "Frauen;1;SC Ost;19700m;Eck;Eva;9200m\r\n"
+                            "Frauen;2;TV Nord;19500m;Amsel;Anna;10000m\r\n"
+                            "Frauen;2;TV Nord;19500m;Berger;Bea;9500m\r\n"
+                            "M\xC3\xA4nner;1;TV Nord;23000m;Igel;Ingo;12000m\r\n"
+                            "M\xC3\xA4nner;1;TV Nord;23000m;Jung;Jan;11000m\r\n"
+                            "M\xC3\xA4nner;;SC Ost;nicht gewertet;Kunz;Kai;11500m\r\n"));
+        QCOMPARE(inhalt(dir.filePath(QStringLiteral("mannschaftswertung.csv"))),
+                 QByteArray("\xEF\xBB\xBFWertung;Platz;Verein;L\xC3\xA4ufe;Lauf 1;Lauf 2;Lauf 3;Gesamt\r\n"
+                            "Frauen;1;SC Ost;2;20;45;;65\r\n"
+                            "Frauen;2;TV Nord;3;20;43;20;63\r\n"
+                            "Frauen;;LG West;1;18;;;---\r\n"
+                            "M\xC3\xA4nner;1;TV Nord;2;20;45;;65\r\n"
+                            "M\xC3\xA4nner;2;SC Ost;2;19;;20;39\r\n"));
+        QVERIFY(hauptteil(dir.filePath(QStringLiteral("mannschaftswertung.html")))
+                    .contains("<tr><td class=\"z\">2</td><th scope=\"row\">TV Nord</th>"
+                              "<td class=\"z\">3</td><td class=\"z\">20</td><td class=\"z\">43</td>"
+                              "<td class=\"z\">(20)</td><td class=\"z\">63</td></tr>\n"));
+
+        QTemporaryDir ohne;
+        for (int row = 1; row < t.cup.teil.rowCount(); ++row)
+            t.cup.teil.setCell(kVerein, row, QStringLiteral("ohne Verein"));
+        const QStringList dateien = veroeffentlichen(t.cup, ohne.path(), 0, kZeitpunkt, zwei);
+        QVERIFY(dateien.filter(QStringLiteral("mannschaft")).isEmpty());
+        QVERIFY(!inhalt(ohne.filePath(QStringLiteral("index.html"))).contains("Mannschaft"));
     }
 
     void folderThatCannotBeMade() {

@@ -91,13 +91,19 @@ private Q_SLOTS:
         QTest::addRow("search by name") << "gesamtwertung.html" << "?suche=zorn" << "1 1";
         QTest::addRow("search by club, two words") << "lauf-3.html" << "?suche=TV%20Nord" << "2 2";
         QTest::addRow("search finds nobody") << "teilnehmer.html" << "?suche=Niemand" << "0 0";
+        QTest::addRow("team race") << "mannschaft-lauf-3.html" << "" << "2 1";
+        QTest::addRow("team standing") << "mannschaftswertung.html" << "" << "1 1";
+        QTest::addRow("search team by runner") << "mannschaft-lauf-3.html" << "?suche=adler" << "1 1";
     }
     void atThePhonesWidth() {
         QFETCH(QString, seite);
         QFETCH(QString, suche);
         QFETCH(QString, zeilenUndTabellen);
         QTemporaryDir dir;
-        veroeffentlichen(breiterCup(), dir.path(), 0);
+        Mannschaftseinstellungen zuZweit; // women and men together: one team ranked
+        zuZweit.groesse = 2;
+        zuZweit.gemischt = true;
+        veroeffentlichen(breiterCup(), dir.path(), 0, QDateTime::currentDateTime(), zuZweit);
         const QStringList werte = messeBeiHandybreite(dir.path(), seite, suche).split(u' ');
         QCOMPARE(werte.size(), 4);
         QCOMPARE(werte[0], QStringLiteral("390"));
