@@ -1,5 +1,6 @@
 #include "publish/listpages.h"
 
+#include "cup/notation.h"
 #include "publish/csvtable.h"
 #include "publish/publishtables.h"
 #include "publish/sitehtml.h"
@@ -46,7 +47,7 @@ QString laufseite(const Seitendaten& daten, int k, const Listen& listen) {
     layout.cupTitel = [&](int v) { return cupImLauf(cup, k, v); };
     layout.zeile = [&](QString& html, const Listenzeile& zeile) {
         laeuferzellen(html, daten, zeile);
-        zahlzelle(html, webtext(zeile.wert));
+        zahlzelle(html, ergebniszelle(daten.ergebnis(k, zeile.p)));
         zahlzelle(html, daten.wertung(k, zeile.p));
         html += QStringLiteral("</tr>\n");
     };
@@ -84,6 +85,10 @@ QString standseite(const Seitendaten& daten, int n, const Listen& listen, const 
 }
 
 } // namespace
+
+QString ergebniszelle(const QString& ergebnis) {
+    return webtext(abk2volltext(ergebnis));
+}
 
 QString laufTitel(const Seitendaten& daten, int k) {
     return webtext(QStringLiteral("Lauf ") + daten.cup().laufe.cell(k, kLaufnummer) +

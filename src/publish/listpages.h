@@ -7,6 +7,9 @@
 
 namespace rzv {
 
+// A result as the pages show it, safe: a valid result as it stands, a result code in full words
+// ("nicht angetreten"; a page's cell has no width to cut it to).
+QString ergebniszelle(const QString& ergebnis);
 // "Lauf 3 am 19.01.2026", safe.
 QString laufTitel(const Seitendaten& daten, int k);
 // The links to the previous and next of a series of pages ("« Lauf 2", "Lauf 4 »").

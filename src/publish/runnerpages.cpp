@@ -1,5 +1,4 @@
 // The list of all participants and each runner's own page.
-#include "cup/notation.h"
 #include "publish/listpages.h"
 #include "publish/sitehtml.h"
 #include "publish/sitepages.h"
@@ -12,10 +11,7 @@ namespace {
 
 const QString kZeilenende = QStringLiteral("</tr>\n");
 
-// A result cell as the reports write it: a valid result as it stands, a result code in words.
-QString ergebnisText(const QString& ergebnis) {
-    return webtext(abk2text(ergebnis));
-}
+
 
 QString teilnehmerliste(const Seitendaten& daten) {
     const TCupContent& cup = daten.cup();
@@ -36,7 +32,7 @@ QString teilnehmerliste(const Seitendaten& daten) {
         html += zelle(l.altersgruppe);
         if (mitCup) html += zelle(l.cupVariation);
         for (int k = 1; k <= daten.laeufe(); ++k)
-            html += zelle(ergebnisText(daten.ergebnis(k, zeile.p)), true);
+            html += zelle(ergebniszelle(daten.ergebnis(k, zeile.p)), true);
         html += kZeilenende;
     };
     layout.leer = QStringLiteral("<p>Es sind noch keine Teilnehmer eingetragen.</p>\n");
@@ -101,7 +97,7 @@ QString laeuferseite(const Seitendaten& daten, const Laeuferseiten& gemeinsam, i
             anhaengen(seite, {u"<tr><td class=\"z\"><a href=\"", datei::lauf(k), u"?suche=", suche,
                               u"\">", webtext(cup.laufe.cell(k, kLaufnummer)), u"</a></td><td>",
                               webtext(cup.laufe.cell(k, kDatum)), u"</td><td class=\"z\">",
-                              ergebnis.isEmpty() ? QStringLiteral("nicht gemeldet") : ergebnisText(ergebnis),
+                              ergebnis.isEmpty() ? QStringLiteral("nicht gemeldet") : ergebniszelle(ergebnis),
                               u"</td>"});
             if (daten.verlauf().gewertet(k, p))
                 anhaengen(seite, {u"<td class=\"z\">", QString::number(daten.platz(k, p)),

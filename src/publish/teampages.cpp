@@ -52,7 +52,7 @@ QString mannschaftszeile(const Seitendaten& daten, int k, const Mannschaftsergeb
     QStringList laeufer;
     for (const Mannschaftslaeufer& l : m.laeufer)
         laeufer << weblink(daten.laeufer(l.row).datei, daten.laeufer(l.row).name) + u' ' +
-                       webtext(daten.ergebnis(k, l.row));
+                       ergebniszelle(daten.ergebnis(k, l.row));
     return vereinszellen(daten.mannschaften(), m.mannschaft, m.platz) + zelle(webtext(summe), true) +
            QStringLiteral("<td class=\"n\">") + laeufer.join(QStringLiteral("<br>")) +
            QStringLiteral("</td>") + kZeilenende;

@@ -117,7 +117,7 @@ private Q_SLOTS:
     }
 
     // The tables hold what the reports show: a tie shows its place once in the lists, while the
-    // runner's page gives the place both share; a result code is written in words.
+    // runner's page gives the place both share; a result code is written in full words.
     void pagesOfTheSmallCup() {
         QTemporaryDir dir;
         veroeffentlichen(kleinerCup(), dir.path(), 0, kZeitpunkt);
@@ -157,8 +157,10 @@ private Q_SLOTS:
                  "<td>05.01.2026</td><td class=\"z\">0:21'00,0&quot;</td><td class=\"z\">1</td>"
                  "<td class=\"z\">20</td></tr>\n"
                  "<tr><td class=\"z\"><a href=\"lauf-2.html?suche=Adler%2C%20Ute\">2</a></td>"
-                 "<td>12.01.2026</td><td class=\"z\">n. angetret</td>"
+                 "<td>12.01.2026</td><td class=\"z\">nicht angetreten</td>"
                  "<td colspan=\"2\">ohne Platz und Punkte</td></tr>\n</tbody></table></div>\n");
+        QVERIFY(hauptteil(dir.filePath("lauf-2.html"))
+                    .contains("<td class=\"z\">nicht angetreten</td><td class=\"z\"></td></tr>\n"));
         QVERIFY(hauptteil(dir.filePath("teilnehmer-003.html"))
                     .contains("<td>12.01.2026</td><td class=\"z\">nicht gemeldet</td>"
                               "<td colspan=\"2\">ohne Platz und Punkte</td>"));
