@@ -196,7 +196,12 @@ void writeNewFile(const QString& path, const QByteArray& bytes) {
     FileDescriptor file(::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, newFileMode()));
     if (file.get() < 0) throw ioError(errno);
     writeAll(file.get(), bytes);
-    if (::fsync(file.get()) != 0 || file.close() != 0) throw ioError(errno);
+    if (file.close() != 0) throw ioError(errno);
+}
+
+void syncFileSystem(const QString& folder) {
+    FileDescriptor dir(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() < 0 || ::syncfs(dir.get()) != 0) throw ioError(errno);
 }
 
 // A folder that cannot be synced at all (EINVAL) has nothing to flush.

@@ -23,8 +23,13 @@ void writeFileAtomically(const QString& path, const QByteArray& bytes);
 
 // Stops, as writeFileAtomically does, when the path (behind its links) holds anything but a file.
 void requireFileOrNothing(const QString& path);
-// Writes and syncs a file that must not exist yet, in a folder the program has just made.
+// Writes a file that must not exist yet, in a folder the program has just made. It is not synced:
+// the caller makes a whole set of such files durable at once (syncFileSystem), since syncing
+// thousands of files one by one takes minutes.
 void writeNewFile(const QString& path, const QByteArray& bytes);
+// Makes everything written to the file system that holds the folder durable (syncfs): the data
+// and names of all files written before, with one flush of the journal.
+void syncFileSystem(const QString& folder);
 // Syncs a folder, so that the names just created or renamed in it survive a power cut.
 void syncFolder(const QString& folder);
 

@@ -125,7 +125,6 @@ void PublishFolder::schreiben(const QString& name, const QByteArray& bytes) {
         std::filesystem::create_directories(systemName(unterordner).toStdString(), fehler);
         if (fehler) throw ioError(fehler.value());
         writeNewFile(datei, bytes);
-        if (!m_unterordner.contains(unterordner)) m_unterordner << unterordner;
     } catch (const RzvError& error) {
         throw nichtSchreibbar(m_ordner, error.message());
     }
@@ -147,7 +146,8 @@ void PublishFolder::uebernehmen() {
         fremd << name;
     }
     try {
-        for (const QString& unterordner : m_unterordner) syncFolder(unterordner);
+        // The new set's files, written unsynced, become durable all at once before the switch.
+        syncFileSystem(pfad(m_neu));
         einrichten(namen, fremd);
         setzeLink(m_neu, kZeiger);
     } catch (const RzvError& error) {

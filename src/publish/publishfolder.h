@@ -15,8 +15,8 @@ namespace rzv {
 //   ORDNER/.rzv-stand-XXXXXX/index.html ...                   (the files of the set)
 //   ORDNER/.rzv-dateien                                       (the names of the links)
 //
-// The new set is written into a fresh folder .rzv-stand-XXXXXX; the links of new names are made
-// before the switch (until then they lead nowhere); a single rename() of a new link over
+// The new set is written into a fresh folder .rzv-stand-XXXXXX, its files unsynced and then made
+// durable by one syncfs() of the file system; the links of new names are made before the switch (until then they lead nowhere); a single rename() of a new link over
 // .rzv-veroeffentlichung then switches every name at once. Afterwards the links of names the new
 // set no longer has and the previous folder are removed. Leftovers of a publishing that was
 // stopped are removed by the next one. Only names listed in .rzv-dateien that still are such
@@ -66,7 +66,6 @@ private:
     Sperre m_sperre;
     QString m_aktuell;     // the folder of the published set, empty before the first publishing
     QString m_neu;         // the folder of the new set
-    QStringList m_unterordner; // the folders written into, synced before the switch
     int m_links = 0;
     bool m_uebernommen = false;
     QStringList m_dateien;
