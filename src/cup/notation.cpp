@@ -41,6 +41,21 @@ QString digitsOf(QStringView text) {
     return digits;
 }
 
+DigitsValue digitsValue(QStringView text) {
+    DigitsValue result;
+    long long value = 0;
+    for (const QChar ch : text) {
+        if (ch < u'0' || ch > u'9') continue;
+        result.hasDigits = true;
+        if (value >= 0) {
+            value = value * 10 + (ch.unicode() - u'0');
+            if (value > std::numeric_limits<int>::max()) value = -1; // no longer a whole number
+        }
+    }
+    if (result.hasDigits && value >= 0) result.value = static_cast<int>(value);
+    return result;
+}
+
 namespace {
 
 struct CodeText {
@@ -67,14 +82,12 @@ constexpr Shorthand kShorthands[] = {
 
 // The digits as a non-negative whole number, or nothing when there are none or too many.
 std::optional<int> digitValue(const QString& text) {
-    const QString digits = digitsOf(text);
-    if (digits.isEmpty()) return std::nullopt;
-    return readInt(digits);
+    return digitsValue(text).value;
 }
 
 } // namespace
 
-bool isResultCode(const QString& text) {
+bool isResultCode(QStringView text) {
     return std::any_of(std::begin(kCodes), std::end(kCodes),
                        [&](const CodeText& c) { return text == QStringView(c.code); });
 }

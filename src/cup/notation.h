@@ -16,9 +16,17 @@ int toInt(const QString& text);
 
 // The decimal digits of a text in their order ("0:38'12,4\"" gives "038124").
 QString digitsOf(QStringView text);
+// The digits of a text read as one whole number, as readInt(digitsOf(text)) reads them but
+// without building the digit text: whether there are any, and their value unless it exceeds a
+// whole number.
+struct DigitsValue {
+    bool hasDigits = false;
+    std::optional<int> value;
+};
+DigitsValue digitsValue(QStringView text);
 
 // The four result codes and their long texts for the reports.
-bool isResultCode(const QString& text);
+bool isResultCode(QStringView text);
 QString abk2text(const QString& code);
 // The result codes in full words, for tables whose cells have no width ("nicht angetreten");
 // any other text unchanged.

@@ -236,15 +236,14 @@ TeilOrdering describe(const TCupContent& cup, bool ascending, int column) {
     QString firstUnreadable;
     bool unreadable = false;
     forEachRow([&](SortKey& k, const QString& cell) {
-        const QString digits = digitsOf(cell);
-        if (!digits.isEmpty()) {
+        if (const DigitsValue digits = digitsValue(cell); digits.hasDigits) {
             ++withDigits;
             k.category = 0;
-            if (const auto value = readInt(digits)) {
-                k.number = *value;
+            if (digits.value) {
+                k.number = *digits.value;
             } else if (!unreadable) {
                 unreadable = true;
-                firstUnreadable = digits;
+                firstUnreadable = digitsOf(cell);
             }
         } else {
             k.category = cell.isEmpty() ? 2 : 1;
@@ -276,6 +275,26 @@ std::vector<int> literalExchangeOrder(const TeilOrdering& o, int count, bool asc
     return order;
 }
 
+// Whether no row of a text column would move: each row is in order with the one above. For
+// text this costs far less than building the sort keys, and a loaded table is ordered by name.
+bool textColumnInOrder(const TCupContent& cup, int direction, int column) {
+    switch (column) {
+    case kName:
+    case kVorname:
+    case kVerein:
+    case kCup:
+    case kGeschlecht:
+        break;
+    default:
+        return false;
+    }
+    const TCellGrid& teil = cup.teil;
+    for (int row = 2; row < teil.rowCount(); ++row)
+        if (teilcmp(cup, direction, column, teil.cell(column, row - 1), teil.cell(column, row), row - 1, row))
+            return false;
+    return true;
+}
+
 } // namespace
 
 void teilsort(TCupContent& cup, int direction, int column) {
@@ -285,7 +304,7 @@ void teilsort(TCupContent& cup, int direction, int column) {
         teil.fixedCols = teil.fixedRows = 0;
         return;
     }
-    if (count >= 2 && (direction == -1 || direction == 1)) {
+    if (count >= 2 && (direction == -1 || direction == 1) && !textColumnInOrder(cup, direction, column)) {
         const bool ascending = direction == -1;
         const bool timeRace = cup.laufe.cell(column - (kTeilFixedCols - 1), kLauftyp) == kZeitlauf;
         const TeilOrdering o = describe(cup, ascending, column);

@@ -1,6 +1,7 @@
 #include "reports/groups.h"
 
 #include "cup/notation.h"
+#include "scoring/groupnumbers.h"
 
 #include <algorithm>
 
@@ -9,10 +10,16 @@ namespace rzv {
 Gruppenindex::Gruppenindex(const TCupContent& cup, const std::function<bool(int row)>& aufgenommen)
     : m_mitCup(cup.hasCupVariations()) {
     const TCellGrid& teil = cup.teil;
-    for (int row = 1; row < teil.rowCount(); ++row) {
-        if (!aufgenommen(row)) continue;
-        m_gruppen[{teil.cell(kAltersgruppe, row), m_mitCup ? teil.cell(kCup, row) : QString()}]
-            .push_back(row);
+    const Gruppennummern gruppen(cup);
+    std::vector<std::vector<int>> zeilen(static_cast<size_t>(gruppen.anzahl()));
+    for (int row = 1; row < teil.rowCount(); ++row)
+        if (aufgenommen(row)) zeilen[static_cast<size_t>(gruppen.von(row))].push_back(row);
+    for (int g = 0; g < gruppen.anzahl(); ++g) {
+        std::vector<int>& gruppe = zeilen[static_cast<size_t>(g)];
+        if (gruppe.empty()) continue;
+        const int erste = gruppen.ersteZeile(g);
+        m_gruppen.insert({teil.cell(kAltersgruppe, erste), m_mitCup ? teil.cell(kCup, erste) : QString()},
+                         std::move(gruppe));
     }
 }
 

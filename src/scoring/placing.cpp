@@ -4,16 +4,17 @@
 #include "cup/notation.h"
 #include "cup/ordering.h"
 #include "cup/textorder.h"
+#include "scoring/groupnumbers.h"
 
-#include <QHash>
 #include <algorithm>
+#include <cstdint>
 #include <limits>
 #include <string>
 #include <utility>
 
 namespace rzv {
 
-bool istGueltig(const QString& result) {
+bool istGueltig(QStringView result) {
     return !result.isEmpty() && !isResultCode(result);
 }
 
@@ -30,45 +31,35 @@ bool gleicheGruppe(const TCupContent& cup, int i, int j) {
     return !cup.hasCupVariations() || teil.cell(kCup, i) == teil.cell(kCup, j);
 }
 
-// The value of a result's digits taken in order, without building the digit text; nothing when
-// the cell has no digit, and kUnlesbar when the digits do not read as a whole number.
-constexpr long long kUnlesbar = -1;
-std::optional<long long> ergebniswert(QStringView cell) {
-    bool ziffern = false;
-    long long wert = 0;
-    for (const QChar ch : cell) {
-        if (ch < u'0' || ch > u'9') continue;
-        ziffern = true;
-        if (wert != kUnlesbar) {
-            wert = wert * 10 + (ch.unicode() - u'0');
-            if (wert > std::numeric_limits<int>::max()) wert = kUnlesbar;
-        }
-    }
-    if (!ziffern) return std::nullopt;
-    return wert;
-}
-
 // The cells of one group in one race, as the better-than relation sees them: performances by
 // value (best first: a smaller key), then every cell without digits in text order, where the
 // empty text comes first.
 struct Gruppenzellen {
-    std::vector<std::pair<long long, int>> leistungen;       // key, row
-    std::vector<std::pair<std::u32string, int>> ohneZiffern; // text key, row (not empty)
+    // A performance's key and row in one number, so that sorting orders by key (see eintrag).
+    std::vector<std::uint64_t> leistungen;
+    std::vector<int> ohneZiffern; // rows of result codes and of valid results without digits
     int leere = 0;
-    int unlesbareZeile = 0; // a performance whose digits do not read, or 0
+    int unlesbareZeile = 0;          // a performance whose digits do not read, or 0
+    bool gueltigOhneZiffern = false; // a valid result without digits is among ohneZiffern
+
+    // Keys lie within +-INT_MAX; shifted by INT_MAX they fit the upper 32 bits.
+    static std::uint64_t eintrag(long long schluessel, int row) {
+        const auto verschoben = static_cast<std::uint64_t>(schluessel + std::numeric_limits<int>::max());
+        return (verschoben << 32) | static_cast<std::uint32_t>(row);
+    }
+    static long long schluessel(std::uint64_t eintrag) { return static_cast<long long>(eintrag >> 32); }
+    static int zeile(std::uint64_t eintrag) { return static_cast<int>(eintrag & 0xffffffffU); }
 };
 
-// Places a sorted list: a row's place is `vorne` + 1 + the number of entries strictly ahead. Only
-// rows the filter accepts get their place.
-template <typename Key, typename Filter, typename Setze>
-void platziere(std::vector<std::pair<Key, int>>& eintraege, int vorne, Filter platzieren,
-               Setze setze) {
-    std::sort(eintraege.begin(), eintraege.end());
+// Gives each entry of a list sorted best first its place: `vorne` + 1 + the number of entries
+// with a smaller key.
+template <typename Eintrag, typename Schluessel, typename Setze>
+void platziereSortiert(const std::vector<Eintrag>& sortiert, int vorne, Schluessel schluessel,
+                       Setze setze) {
     size_t erster = 0;
-    for (size_t n = 0; n < eintraege.size(); ++n) {
-        if (eintraege[n].first != eintraege[erster].first) erster = n;
-        const int zeile = eintraege[n].second;
-        if (platzieren(zeile)) setze(zeile, vorne + static_cast<int>(erster) + 1);
+    for (size_t n = 0; n < sortiert.size(); ++n) {
+        if (schluessel(sortiert[n]) != schluessel(sortiert[erster])) erster = n;
+        setze(sortiert[n], vorne + static_cast<int>(erster) + 1);
     }
 }
 
@@ -78,30 +69,22 @@ void platziereGruppe(Gruppenzellen& g, const TCellGrid& teil, int spalte, Setze 
     if (g.unlesbareZeile != 0 && g.leistungen.size() >= 2)
         throw conversionError(digitsOf(teil.cell(spalte, g.unlesbareZeile)));
     // Every performance is a valid result (result codes have no digits).
-    platziere(
-        g.leistungen, 0, [](int) { return true; }, setze);
-    // A valid result without digits loses to every performance and to every empty cell.
-    platziere(
-        g.ohneZiffern, static_cast<int>(g.leistungen.size()) + g.leere,
-        [&](int zeile) { return istGueltig(teil.cell(spalte, zeile)); }, setze);
-}
-
-// The group of every participant row, numbered 0, 1, ...: equal age group and, when the cup has
-// cup variations, equal cup variation.
-std::vector<int> gruppenVon(const TCupContent& cup, int& anzahl) {
-    const TCellGrid& teil = cup.teil;
-    const bool mitCup = cup.hasCupVariations();
-    std::vector<int> gruppen(static_cast<size_t>(std::max(teil.rowCount(), 1)), 0);
-    QHash<std::pair<QString, QString>, int> nummern;
-    anzahl = 0;
-    for (int row = 1; row < teil.rowCount(); ++row) {
-        const std::pair<QString, QString> schluessel{teil.cell(kAltersgruppe, row),
-                                                     mitCup ? teil.cell(kCup, row) : QString()};
-        auto it = nummern.find(schluessel);
-        if (it == nummern.end()) it = nummern.insert(schluessel, anzahl++);
-        gruppen[static_cast<size_t>(row)] = *it;
-    }
-    return gruppen;
+    std::sort(g.leistungen.begin(), g.leistungen.end());
+    platziereSortiert(g.leistungen, 0, Gruppenzellen::schluessel,
+                      [&](std::uint64_t e, int platz) { setze(Gruppenzellen::zeile(e), platz); });
+    // A valid result without digits loses to every performance and to every empty cell, and to
+    // the texts before it: only then are the texts ordered.
+    if (!g.gueltigOhneZiffern) return;
+    std::vector<std::pair<std::u32string, int>> texte;
+    texte.reserve(g.ohneZiffern.size());
+    for (const int row : g.ohneZiffern) texte.emplace_back(textKey(teil.cell(spalte, row)), row);
+    std::sort(texte.begin(), texte.end());
+    platziereSortiert(
+        texte, static_cast<int>(g.leistungen.size()) + g.leere,
+        [](const auto& e) -> const std::u32string& { return e.first; },
+        [&](const auto& e, int platz) {
+            if (istGueltig(teil.cell(spalte, e.second))) setze(e.second, platz);
+        });
 }
 
 } // namespace
@@ -121,31 +104,36 @@ Plaetze::Plaetze(const TCupContent& cup, int n) : m_laeufe(std::max(n, 0)) {
     const TCellGrid& teil = cup.teil;
     const size_t zeilen = static_cast<size_t>(std::max(teil.rowCount(), 1));
     m_plaetze.assign(zeilen * static_cast<size_t>(m_laeufe), 0);
-    int gruppen = 0;
-    const std::vector<int> gruppeVon = gruppenVon(cup, gruppen);
+    const Gruppennummern gruppeVon(cup);
+    const auto gruppen = static_cast<size_t>(gruppeVon.anzahl());
     // Keys grow with the quality of the result, so that a smaller key is the better one.
     std::vector<long long> richtung(static_cast<size_t>(m_laeufe));
     for (int k = 1; k <= m_laeufe; ++k)
         richtung[static_cast<size_t>(k - 1)] = cup.laufe.cell(k, kLauftyp) == kZeitlauf ? 1 : -1;
 
     // Row by row, so that each row's results are read together.
-    std::vector<Gruppenzellen> zellen(static_cast<size_t>(m_laeufe) * static_cast<size_t>(gruppen));
+    std::vector<Gruppenzellen> zellen(static_cast<size_t>(m_laeufe) * gruppen);
     for (int row = 1; row < teil.rowCount(); ++row) {
         const TCellGrid::Row& zeile = teil.row(row);
-        const size_t gruppe = static_cast<size_t>(gruppeVon[static_cast<size_t>(row)]);
+        const auto gruppe = static_cast<size_t>(gruppeVon.von(row));
         for (int k = 1; k <= m_laeufe; ++k) {
-            Gruppenzellen& g =
-                zellen[static_cast<size_t>(k - 1) * static_cast<size_t>(gruppen) + gruppe];
-            const size_t spalte = static_cast<size_t>(resultColumn(k));
-            const QString& cell = spalte < zeile.size() ? zeile[spalte] : QString();
+            Gruppenzellen& g = zellen[static_cast<size_t>(k - 1) * gruppen + gruppe];
+            const auto spalte = static_cast<size_t>(resultColumn(k));
+            // A view, not a copy: copying would count a reference on every cell.
+            const QStringView cell = spalte < zeile.size() ? QStringView(zeile[spalte]) : QStringView();
             if (cell.isEmpty()) {
                 ++g.leere;
-            } else if (const auto wert = ergebniswert(cell)) {
-                if (*wert == kUnlesbar && g.unlesbareZeile == 0) g.unlesbareZeile = row;
-                g.leistungen.emplace_back(
-                    *wert == kUnlesbar ? 0 : richtung[static_cast<size_t>(k - 1)] * *wert, row);
+                continue;
+            }
+            m_plaetze[static_cast<size_t>(row) * static_cast<size_t>(m_laeufe) +
+                      static_cast<size_t>(k - 1)] = kOhnePlatz;
+            if (const DigitsValue ziffern = digitsValue(cell); ziffern.hasDigits) {
+                if (!ziffern.value && g.unlesbareZeile == 0) g.unlesbareZeile = row;
+                g.leistungen.push_back(Gruppenzellen::eintrag(
+                    richtung[static_cast<size_t>(k - 1)] * ziffern.value.value_or(0), row));
             } else {
-                g.ohneZiffern.emplace_back(textKey(cell), row);
+                g.ohneZiffern.push_back(row);
+                if (!isResultCode(cell)) g.gueltigOhneZiffern = true;
             }
         }
     }
@@ -154,10 +142,9 @@ Plaetze::Plaetze(const TCupContent& cup, int n) : m_laeufe(std::max(n, 0)) {
             m_plaetze[static_cast<size_t>(zeile) * static_cast<size_t>(m_laeufe) +
                       static_cast<size_t>(k - 1)] = platz;
         };
-        for (int gruppe = 0; gruppe < gruppen; ++gruppe)
-            platziereGruppe(zellen[static_cast<size_t>(k - 1) * static_cast<size_t>(gruppen) +
-                                   static_cast<size_t>(gruppe)],
-                            teil, resultColumn(k), setze);
+        for (size_t gruppe = 0; gruppe < gruppen; ++gruppe)
+            platziereGruppe(zellen[static_cast<size_t>(k - 1) * gruppen + gruppe], teil,
+                            resultColumn(k), setze);
     }
 }
 

@@ -17,12 +17,14 @@ void fuelle(TCupContent& cup, int n) {
     TCellGrid& teil = cup.teil;
     n = std::clamp(n, 0, cup.raceCount()); // never count the working columns as races
     const Plaetze plaetze(cup, n);
-    const Standverlauf verlauf(cup, plaetze, n);
+    Teilnehmerwertung teilnehmer(cup, plaetze);
     const int teilnahmenSp = teilnahmenSpalte(cup);
     const int summenSp = summenSpalte(cup);
     for (int i = 1; i < teil.rowCount(); ++i) {
-        teil.setCell(teilnahmenSp, i, QString::number(n > 0 ? verlauf.teilnahmen(n, i) : 0));
-        teil.setCell(summenSp, i, QString::number(n > 0 ? verlauf.summe(n, i) : 0));
+        teilnehmer.beginne(i);
+        for (int k = 1; k <= n; ++k) teilnehmer.lauf(k);
+        teil.setCell(teilnahmenSp, i, QString::number(teilnehmer.teilnahmen()));
+        teil.setCell(summenSp, i, QString::number(teilnehmer.summe()));
     }
 }
 

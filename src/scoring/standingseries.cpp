@@ -1,52 +1,56 @@
 #include "scoring/standingseries.h"
 
 #include "scoring/placing.h"
-#include "scoring/points.h"
 
 #include <algorithm>
 #include <functional>
 
 namespace rzv {
 
-namespace {
+Teilnehmerwertung::Teilnehmerwertung(const TCupContent& cup, const Plaetze& plaetze)
+    : m_plaetze(plaetze), m_rechner(cup), m_min(cup.min), m_max(std::max(cup.max, 0)) {}
 
-// The total of the scores so far, kept highest first: the `max` highest when there are at least
-// `min` of them.
-long long bestenSumme(const std::vector<long long>& absteigend, int min, int max) {
-    if (static_cast<int>(absteigend.size()) < min) return 0;
-    const auto gezaehlt = std::min(absteigend.size(), static_cast<size_t>(std::max(max, 0)));
+void Teilnehmerwertung::beginne(int i) {
+    m_zeile = i;
+    m_teilnahmen = 0;
+    m_wertungen.clear();
+}
+
+std::optional<long long> Teilnehmerwertung::lauf(int k) {
+    if (m_plaetze.belegt(k, m_zeile)) ++m_teilnahmen;
+    const int platz = m_plaetze.platz(k, m_zeile);
+    if (platz == 0) return std::nullopt; // not a valid result
+    const long long wertung = m_rechner.laufwertung(k, platz);
+    m_wertungen.insert(
+        std::upper_bound(m_wertungen.begin(), m_wertungen.end(), wertung, std::greater<>()), wertung);
+    return wertung;
+}
+
+long long Teilnehmerwertung::summe() const {
+    if (static_cast<int>(m_wertungen.size()) < m_min) return 0;
+    const auto gezaehlt = std::min(m_wertungen.size(), static_cast<size_t>(m_max));
     long long total = 0;
     for (size_t n = 0; n < gezaehlt; ++n)
-        total += absteigend[n];
+        total += m_wertungen[n];
     return total;
 }
 
-} // namespace
-
 Standverlauf::Standverlauf(const TCupContent& cup, const Plaetze& plaetze, int n)
     : m_laeufe(std::clamp(n, 0, cup.raceCount())) {
-    const TCellGrid& teil = cup.teil;
-    m_eintraege.resize(static_cast<size_t>(std::max(teil.rowCount(), 1)) *
-                       static_cast<size_t>(m_laeufe));
-    Punkterechner rechner(cup);
-    std::vector<long long> wertungen; // one participant's scores so far, highest first
-    for (int i = 1; i < teil.rowCount(); ++i) {
-        wertungen.clear();
-        int teilnahmen = 0;
+    const int zeilen = cup.teil.rowCount();
+    m_eintraege.resize(static_cast<size_t>(std::max(zeilen, 1)) * static_cast<size_t>(m_laeufe));
+    Teilnehmerwertung teilnehmer(cup, plaetze);
+    for (int i = 1; i < zeilen; ++i) {
+        teilnehmer.beginne(i);
         for (int k = 1; k <= m_laeufe; ++k) {
             Eintrag& e = m_eintraege[static_cast<size_t>(i) * static_cast<size_t>(m_laeufe) +
                                      static_cast<size_t>(k - 1)];
-            const QString& ergebnis = teil.cell(resultColumn(k), i);
-            if (!ergebnis.isEmpty()) ++teilnahmen;
-            if (istGueltig(ergebnis)) {
+            if (const auto wertung = teilnehmer.lauf(k)) {
                 e.gewertet = true;
-                e.wertung = rechner.laufwertung(k, plaetze.platz(k, i));
-                wertungen.insert(std::upper_bound(wertungen.begin(), wertungen.end(), e.wertung,
-                                                  std::greater<>()),
-                                 e.wertung);
+                e.wertung = *wertung;
             }
-            e.teilnahmen = teilnahmen;
-            e.summe = bestenSumme(wertungen, cup.min, cup.max);
+            e.teilnahmen = teilnehmer.teilnahmen();
+            e.summe = teilnehmer.summe();
         }
     }
 }

@@ -30,6 +30,30 @@ private Q_SLOTS:
         }
     }
 
+    // Read without building the digit text, the value must be exactly that of the digit text.
+    void digitsAsOneNumber_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("hasDigits");
+        QTest::addColumn<int>("value"); // -1: the digits exceed a whole number
+        QTest::newRow("empty") << "" << false << 0;
+        QTest::newRow("result code") << "n.a." << false << 0;
+        QTest::newRow("time") << "0:38'12,4\"" << true << 38124;
+        QTest::newRow("zeros only") << "0:00'00,0\"" << true << 0;
+        QTest::newRow("leading zeros beyond ten digits") << "000000000002147483647" << true << 2147483647;
+        QTest::newRow("largest") << "2147'483647" << true << 2147483647;
+        QTest::newRow("one more") << "2147'483648" << true << -1;
+        QTest::newRow("far too many") << "99999999999999999999m" << true << -1;
+    }
+    void digitsAsOneNumber() {
+        QFETCH(QString, text);
+        QFETCH(bool, hasDigits);
+        QFETCH(int, value);
+        const DigitsValue digits = digitsValue(text);
+        QCOMPARE(digits.hasDigits, hasDigits);
+        QCOMPARE(digits.value.value_or(-1), hasDigits ? value : -1);
+        QCOMPARE(digits.value, hasDigits ? readInt(digitsOf(text)) : std::nullopt);
+    }
+
     void times_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("stored");
