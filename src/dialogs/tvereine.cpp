@@ -41,7 +41,7 @@ Tvereine::Tvereine(const TCupData& cupData, Rename rename, QWidget* parent)
     neuerName = new QComboBox(this);
     neuerName->setEditable(true);
     neuerName->setInsertPolicy(QComboBox::NoInsert);
-    neuerName->lineEdit()->setValidator(new CupTextValidator(neuerName));
+    neuerName->lineEdit()->setValidator(new CupTextValidator(neuerName->lineEdit()));
     umbenennen = new QPushButton(QStringLiteral("&Umbenennen"), this);
     schliessen = new QPushButton(QStringLiteral("Schließen"), this);
     for (QPushButton* button : {umbenennen, schliessen}) button->setAutoDefault(false);

@@ -333,6 +333,24 @@ private Q_SLOTS:
         }
     }
 
+    // An older cup file may hold a control character in a name: the name can still be edited and
+    // the character removed, but no other one added.
+    void aControlCharacterFromTheFileDoesNotLockTheField() {
+        Tbea_teil dialog(cup, prompt);
+        QLineEdit* name = field(dialog, "name");
+        name->setText(QStringLiteral("Ab\u0081el"));
+        name->end(false);
+        name->insert(QStringLiteral("s"));
+        QCOMPARE(name->text(), QStringLiteral("Ab\u0081els"));
+        name->insert(QStringLiteral("\t"));
+        QCOMPARE(name->text(), QStringLiteral("Ab\u0081els"));
+        name->setCursorPosition(3);
+        name->backspace();
+        QCOMPARE(name->text(), QStringLiteral("Abels"));
+        name->insert(QStringLiteral("\u0081"));
+        QCOMPARE(name->text(), QStringLiteral("Abels"));
+    }
+
     void shorthandsAreCaseSensitive() {
         addRace(cup, QStringLiteral("10.05.2008"), kZeitlauf, QStringLiteral("ja"));
         Tbea_teil dialog(cup, prompt);
