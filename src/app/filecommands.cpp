@@ -4,6 +4,7 @@
 #include "cup/cupdata.h"
 #include "cup/cupfile.h"
 #include "cup/errors.h"
+#include "teams/teamsettings.h"
 
 namespace rzv {
 
@@ -65,8 +66,12 @@ bool FileCommands::saveAs() {
     m_cup.fileName = path;
     const bool saved = saveToFileName();
     // A cup that is not in the new file keeps naming the file that holds it.
-    if (!saved) m_cup.fileName = previous;
-    return saved;
+    if (!saved) {
+        m_cup.fileName = previous;
+        return false;
+    }
+    runOperation([&] { mannschaftseinstellungenMitnehmen(previous, path); }, showError());
+    return true;
 }
 
 bool FileCommands::saveToFileName() {

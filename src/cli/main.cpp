@@ -22,7 +22,8 @@ const Command kCommands[] = {
      runNew},
     {"resave",
      "rzv resave DATEI ZIEL\n"
-     "    lädt die Cup-Datei DATEI und speichert sie unter ZIEL",
+     "    lädt die Cup-Datei DATEI und speichert sie unter ZIEL, mit ihren Einstellungen der\n"
+     "    Mannschaftswertung",
      runResave},
     {"report",
      "rzv report race DATEI K                Statistik des Laufes K\n"

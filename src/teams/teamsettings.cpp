@@ -3,6 +3,7 @@
 #include "cup/errors.h"
 #include "cup/fileio.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -74,6 +75,18 @@ Mannschaftseinstellungen ladeMannschaftseinstellungen(const QString& cupDatei) {
     if (datei.size() > kHoechstens)
         throw unlesbar(QStringLiteral("„%1“ ist zu groß.").arg(datei.filePath()));
     return ausMannschaftsJson(readWholeFile(datei.filePath(), kHoechstens));
+}
+
+void mannschaftseinstellungenMitnehmen(const QString& alteCupDatei, const QString& neueCupDatei) {
+    if (alteCupDatei == neueCupDatei) return;
+    const QString alte = alteCupDatei.isEmpty() ? QString() : mannschaftsdatei(alteCupDatei);
+    const QString neue = mannschaftsdatei(neueCupDatei);
+    if (!alte.isEmpty() && QFileInfo(alte).exists()) {
+        writeFileAtomically(neue, readWholeFile(alte, kHoechstens));
+    } else if (QFileInfo(neue).isFile() && !QFile::remove(neue)) {
+        throw RzvError(QStringLiteral("„%1“ gehört zu einem anderen Cup und ließ sich nicht entfernen.")
+                           .arg(neue));
+    }
 }
 
 void speichereMannschaftseinstellungen(const QString& cupDatei,

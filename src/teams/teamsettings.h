@@ -32,4 +32,10 @@ Mannschaftseinstellungen ladeMannschaftseinstellungen(const QString& cupDatei);
 void speichereMannschaftseinstellungen(const QString& cupDatei,
                                        const Mannschaftseinstellungen& einstellungen);
 
+// Takes the settings along when a cup is saved under another name: the settings file beside the
+// new name then holds the bytes of the one beside the old name. A cup without settings file (or
+// without an old name) keeps its defaults: a settings file left beside the new name by the cup
+// that was there before is removed.
+void mannschaftseinstellungenMitnehmen(const QString& alteCupDatei, const QString& neueCupDatei);
+
 } // namespace rzv

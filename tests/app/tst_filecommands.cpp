@@ -4,6 +4,7 @@
 #include "app/mainmenu.h"
 #include "app/tw.h"
 #include "cup/cupfile.h"
+#include "teams/teamsettings.h"
 #include "guitesting.h"
 #include "scriptedprompt.h"
 #include "testcup.h"
@@ -56,6 +57,14 @@ private Q_SLOTS:
         w.mainMenu->speichernunter->trigger();
         QCOMPARE(prompt.shown.size(), 2);
         QCOMPARE(w.cup.fileName, path);
+
+        // The copy keeps the cup's team settings.
+        speichereMannschaftseinstellungen(path, {4, true, false});
+        const QString copy = m_dir.filePath(QStringLiteral("kopie.rz3"));
+        prompt.answerFile(copy);
+        w.mainMenu->speichernunter->trigger();
+        QCOMPARE(w.cup.fileName, copy);
+        QCOMPARE(ladeMannschaftseinstellungen(copy), (Mannschaftseinstellungen{4, true, false}));
         QVERIFY(prompt.allAnswered());
     }
 

@@ -334,6 +334,36 @@ private Q_SLOTS:
         QVERIFY(QDir().mkdir(mannschaftsdatei(cup.fileName)));
         QVERIFY_THROWS_EXCEPTION(RzvError, ladeMannschaftseinstellungen(cup.fileName));
     }
+
+    // Saving under another name: the settings beside the new name are those of the saved cup.
+    void settingsGoAlongToANewName_data() {
+        QTest::addColumn<QByteArray>("oldSettings"); // empty: no settings file
+        QTest::addColumn<QByteArray>("leftAtNewName");
+        QTest::addColumn<QByteArray>("expected");
+        const QByteArray mine = mannschaftsJson(settings(5, true, false));
+        const QByteArray other = mannschaftsJson(settings(2, false, true));
+        QTest::newRow("taken along") << mine << QByteArray() << mine;
+        QTest::newRow("replacing another cup's") << mine << other << mine;
+        QTest::newRow("another cup's removed") << QByteArray() << other << QByteArray();
+        QTest::newRow("none, none made") << QByteArray() << QByteArray() << QByteArray();
+    }
+    void settingsGoAlongToANewName() {
+        QFETCH(QByteArray, oldSettings);
+        QFETCH(QByteArray, leftAtNewName);
+        QFETCH(QByteArray, expected);
+        QTemporaryDir dir;
+        const QString oldCup = dir.filePath(QStringLiteral("alt.rz3"));
+        const QString newCup = dir.filePath(QStringLiteral("neu.rz3"));
+        if (!oldSettings.isEmpty()) writeFileAtomically(mannschaftsdatei(oldCup), oldSettings);
+        if (!leftAtNewName.isEmpty()) writeFileAtomically(mannschaftsdatei(newCup), leftAtNewName);
+        mannschaftseinstellungenMitnehmen(oldCup, newCup);
+        QCOMPARE(QFile::exists(mannschaftsdatei(newCup)), !expected.isEmpty());
+        if (!expected.isEmpty()) QCOMPARE(readWholeFile(mannschaftsdatei(newCup), 1024), expected);
+        QCOMPARE(QFile::exists(mannschaftsdatei(oldCup)), !oldSettings.isEmpty());
+        // Saving under the same name leaves the settings alone.
+        mannschaftseinstellungenMitnehmen(newCup, newCup);
+        QCOMPARE(QFile::exists(mannschaftsdatei(newCup)), !expected.isEmpty());
+    }
 };
 
 // clang-format on
