@@ -64,6 +64,12 @@ bool vorhanden(const QString& path) {
     return ::lstat(systemName(path).constData(), &info) == 0;
 }
 
+// Whether what the path shows exists: false for a link that leads nowhere.
+bool zielVorhanden(const QString& path) {
+    struct stat info {};
+    return ::stat(systemName(path).constData(), &info) == 0;
+}
+
 void entfernen(const QString& path) {
     schritt();
     std::error_code fehler; // what cannot go now goes next time
@@ -142,6 +148,14 @@ void PublishFolder::uebernehmen() {
     QStringList fremd; // plain files in the place of a name
     for (const QString& name : namen) {
         if (unsererLink(name) || !vorhanden(pfad(name))) continue;
+        // A link that leads nowhere shows nothing that must stay visible: it gives way, and the
+        // name gets its link like a new one.
+        if (!zielVorhanden(pfad(name))) {
+            schritt();
+            if (::unlink(systemName(pfad(name)).constData()) != 0)
+                throw nichtSchreibbar(m_ordner, ioError(errno).message());
+            continue;
+        }
         requireFileOrNothing(pfad(name));
         fremd << name;
     }

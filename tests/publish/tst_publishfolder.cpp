@@ -130,6 +130,14 @@ private Q_SLOTS:
         QVERIFY(alt > 5 && neu > 1); // kills before and after the switch
     }
 
+    // A link of the user's own that leads nowhere, in the place of a published name, gives way.
+    void aLinkLeadingNowhereGivesWay() {
+        QTemporaryDir dir;
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("fehlt.html")), dir.filePath(QStringLiteral("index.html"))));
+        veroeffentliche(dir.path(), kNeu);
+        QCOMPARE(sichtbar(dir.path()), mit(kNeu, kVerwaltet));
+    }
+
     void secondPublishingIsRefused() {
         QTemporaryDir dir;
         const PublishFolder laufend(dir.path());
