@@ -56,7 +56,8 @@ QString laufseite(const Seitendaten& daten, int k, const Listen& listen) {
                     QStringLiteral("</h1>\n<p>") + webtext(cup.name) + QStringLiteral(" – ") +
                     webtext(cup.laufe.cell(k, kLauftyp)) + QStringLiteral("</p>\n");
     gruppentabellen(seite, listen, layout);
-    return seite + seitenende(daten.veroeffentlicht());
+    seite += seitenende(daten.veroeffentlicht());
+    return seite;
 }
 
 QString standseite(const Seitendaten& daten, int n, const Listen& listen, const QString& nav) {
@@ -81,7 +82,8 @@ QString standseite(const Seitendaten& daten, int n, const Listen& listen, const 
     QString seite = seitenanfang(rahmen) + QStringLiteral("<h1>") + titel +
                     QStringLiteral("</h1>\n<p>") + webtext(cup.name) + QStringLiteral("</p>\n");
     gruppentabellen(seite, listen, layout);
-    return seite + seitenende(daten.veroeffentlicht());
+    seite += seitenende(daten.veroeffentlicht());
+    return seite;
 }
 
 } // namespace

@@ -11,8 +11,6 @@ namespace {
 
 const QString kZeilenende = QStringLiteral("</tr>\n");
 
-
-
 QString teilnehmerliste(const Seitendaten& daten) {
     const TCupContent& cup = daten.cup();
     const bool mitCup = cup.hasCupVariations();
@@ -39,7 +37,8 @@ QString teilnehmerliste(const Seitendaten& daten) {
     QString seite = seitenanfang(rahmen) + QStringLiteral("<h1>Alle Teilnehmer</h1>\n<p>") +
                     webtext(cup.name) + QStringLiteral("</p>\n");
     gruppentabellen(seite, daten.alle(), layout);
-    return seite + seitenende(daten.veroeffentlicht());
+    seite += seitenende(daten.veroeffentlicht());
+    return seite;
 }
 
 // A link that opens a list page filtered to this runner's name.

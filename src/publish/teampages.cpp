@@ -90,7 +90,8 @@ QString laufseite(const Seitendaten& daten, int k, const Mannschaftslauf& lauf) 
             return zeilen;
         },
         kKeinVereinImLauf);
-    return seite + seitenende(daten.veroeffentlicht());
+    seite += seitenende(daten.veroeffentlicht());
+    return seite;
 }
 
 QString standseite(const Seitendaten& daten, const Mannschaftsstand& stand) {
@@ -131,7 +132,8 @@ QString standseite(const Seitendaten& daten, const Mannschaftsstand& stand) {
             return zeilen;
         },
         kKeineMannschaftGewertet);
-    return seite + seitenende(daten.veroeffentlicht());
+    seite += seitenende(daten.veroeffentlicht());
+    return seite;
 }
 
 } // namespace
