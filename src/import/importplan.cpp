@@ -103,8 +103,9 @@ public:
 
 private:
     // Participants are found by the value of their start number ("59" and "059" are one), and
-    // the new ones numbered after the largest. A stored start number that is no number finds no
-    // row and takes no part in the numbering; the summary names its participant.
+    // the new ones numbered after the largest. A stored start number that is no number (or an
+    // empty one) finds no row and takes no part in the numbering; the summary names the
+    // participants whose start number is no number.
     void indexCup() {
         const TCellGrid& teil = m_cup.teil;
         for (int row = 1; row < teil.rowCount(); ++row) {
@@ -112,7 +113,7 @@ private:
             if (const auto number = readInt(stored)) {
                 m_cupStartNumbers[*number].append(row);
                 m_largestStartNumber = std::max(m_largestStartNumber, *number);
-            } else {
+            } else if (!stored.isEmpty()) {
                 m_plan.unreadableStartNumbers.push_back(
                     QStringLiteral("%1: „%2“").arg(personName(teil, row), stored));
             }

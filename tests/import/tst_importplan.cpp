@@ -203,6 +203,10 @@ private Q_SLOTS:
                            "  Zeile 2: Startnummer 002 ist schon vergeben (Zorn, Max)",
                            "Teilnehmer, deren Startnummer keine Zahl ist (über sie nicht zu finden): 1",
                            "  Adler, Ute: „abc“", "Vorgeschlagene Altersgruppen: 1", "  Zeile 3: Neu, Nina: F30"};
+        QTest::newRow("an empty start number is none, not one that is no number")
+            << QByteArray("Name;Vorname;Jg;m/w;Verein\nNeu;Nina;1990;w;X\n") << "cup=A-Cup sn=,2"
+            << QStringList{"Neue Teilnehmer: 1", "  Startnummern vergeben: 003 bis 003", "Abgelehnte Zeilen: 0",
+                           "Vorgeschlagene Altersgruppen: 1", "  Zeile 2: Neu, Nina: F30"};
         const QByteArray twoNew("Name;Vorname;Jg;m/w;Verein\nNeu;Nina;1990;w;X\nNeu;Nora;1990;w;X\n");
         QTest::newRow("the last start number but one")
             << twoNew << "cup=A-Cup sn=2147483646"
