@@ -1,6 +1,7 @@
 #include "cli/cuparguments.h"
 
 #include "cli/cli.h"
+#include "commands/cupcommand.h"
 #include "cup/cupfile.h"
 #include "cup/errors.h"
 #include "cup/notation.h"
@@ -26,10 +27,21 @@ QString startNumber(const QString& text) {
 
 int participantRow(const TCupContent& cup, const QString& text) {
     const QString number = startNumber(text);
-    for (int row = 1; row < cup.teil.rowCount(); ++row)
-        if (cup.teil.cell(kStartnummer, row) == number) return row;
-    throw RzvError(
-        QStringLiteral("Der Cup hat keinen Teilnehmer mit der Startnummer %1.").arg(number));
+    const TCellGrid& teil = cup.teil;
+    int found = 0;
+    for (int row = 1; row < teil.rowCount(); ++row) {
+        if (teil.cell(kStartnummer, row) != number) continue;
+        // A number two participants hold names neither: taking the first would act on the wrong
+        // one as often as not.
+        if (found > 0)
+            throw RzvError(QStringLiteral("Die Startnummer %1 haben mehrere Teilnehmer (%2 und %3).")
+                               .arg(number, participantName(teil, found), participantName(teil, row)));
+        found = row;
+    }
+    if (found == 0)
+        throw RzvError(
+            QStringLiteral("Der Cup hat keinen Teilnehmer mit der Startnummer %1.").arg(number));
+    return found;
 }
 
 } // namespace rzv::cli

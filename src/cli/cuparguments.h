@@ -16,7 +16,8 @@ int raceNumber(const QString& text, const TCupContent& cup);
 // A start number as it is typed: "7" stands for "007".
 QString startNumber(const QString& text);
 
-// The participant row with the start number given on the command line.
+// The participant row with the start number given on the command line; a number that no one or
+// more than one participant holds is refused.
 int participantRow(const TCupContent& cup, const QString& text);
 
 } // namespace rzv::cli

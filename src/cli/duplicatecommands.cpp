@@ -17,17 +17,6 @@ QString participantText(const TCellGrid& teil, int row) {
     return teil.cell(kStartnummer, row) + u' ' + participantName(teil, row);
 }
 
-// The one participant with the start number; a number two participants hold names neither.
-int onlyParticipantRow(const TCupContent& cup, const QString& text) {
-    const int row = participantRow(cup, text);
-    for (int other = row + 1; other < cup.teil.rowCount(); ++other)
-        if (cup.teil.cell(kStartnummer, other) == cup.teil.cell(kStartnummer, row))
-            throw RzvError(QStringLiteral("Die Startnummer %1 haben mehrere Teilnehmer (%2 und %3).")
-                               .arg(cup.teil.cell(kStartnummer, row), participantName(cup.teil, row),
-                                    participantName(cup.teil, other)));
-    return row;
-}
-
 enum class Winner { None, Kept, Other };
 
 Winner conflictWinner(const Arguments& arguments) {
@@ -78,8 +67,8 @@ int runMerge(const QStringList& args) {
     const Winner winner = conflictWinner(arguments);
     TCupData cup;
     loadCup(cup, arguments.words[0]);
-    const int kept = onlyParticipantRow(cup, arguments.words[1]);
-    const int other = onlyParticipantRow(cup, arguments.words[2]);
+    const int kept = participantRow(cup, arguments.words[1]);
+    const int other = participantRow(cup, arguments.words[2]);
     if (kept == other)
         throw RzvError(QStringLiteral("Beide Startnummern nennen denselben Teilnehmer (%1).")
                            .arg(participantName(cup.teil, kept)));

@@ -228,6 +228,17 @@ private Q_SLOTS:
         run = runRzv({"report", "participant", m_cup, "17"});
         QCOMPARE(run.exitCode, 1);
         QVERIFY(run.err.contains("rzv: Der Cup hat keinen Teilnehmer mit der Startnummer 017."));
+        TCupData shared;
+        laden(shared, m_cup);
+        shared.teil.setCell(kStartnummer, 2, shared.teil.cell(kStartnummer, 1));
+        shared.fileName = m_dir.filePath(QStringLiteral("doppelt.rz3"));
+        speichern(shared);
+        for (const QStringList& words : {QStringList{"report", "participant", shared.fileName, "2"},
+                                         QStringList{"certificates", "cup-participant", shared.fileName, "2"}}) {
+            run = runRzv(words);
+            QCOMPARE(run.exitCode, 1);
+            QCOMPARE(run.err, "rzv: Die Startnummer 002 haben mehrere Teilnehmer (Adler, Ute und Zorn, Eva).\n");
+        }
         run = runRzv({"report", "race", m_dir.filePath("fehlt.rz3"), "1"});
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(runRzv({"report", "rennen", m_cup, "1"}).exitCode, 2);
