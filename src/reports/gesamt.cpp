@@ -3,6 +3,7 @@
 #include "cup/notation.h"
 #include "reports/groups.h"
 #include "reports/sheet.h"
+#include "scoring/numbertexts.h"
 #include "scoring/runningplace.h"
 #include "scoring/standing.h"
 
@@ -32,6 +33,7 @@ void gesamt_vorschau(Ausgabe& ausgabe, TCupContent& cup, int n, const Listenlese
     const int teilnahmenSp = teilnahmenSpalte(cup);
     const int summenSp = summenSpalte(cup);
     const Gruppenindex index(cup, [](int) { return true; });
+    Zahltexte plaetze;
     Gruppenlayout layout;
     layout.spaltenkopf = spaltenkopf();
     layout.cupTitel = [&](int v) { return QStringLiteral("Ergebnisse im ") + cup.cv.cell(0, v); };
@@ -43,7 +45,7 @@ void gesamt_vorschau(Ausgabe& ausgabe, TCupContent& cup, int n, const Listenlese
             const QString& summe = teil.cell(summenSp, row);
             const bool unterMinimum = toInt(teilnahmen) < cup.min;
             const int platz = platzierung.naechster(unterMinimum, summe);
-            teil.setCell(platzSp, row, QString::number(platzierung.letzterPlatz()));
+            teil.setCell(platzSp, row, plaetze.text(platzierung.letzterPlatz()));
             const QString punkte = unterMinimum ? QStringLiteral("---") : summe;
             QString zeile = listenzeile(teil, row, platz, 28);
             rechtsAnhaengen(zeile, teilnahmen, 6);

@@ -1,6 +1,7 @@
 #include "scoring/standing.h"
 
 #include "cup/ordering.h"
+#include "scoring/numbertexts.h"
 #include "scoring/placing.h"
 #include "scoring/standingseries.h"
 
@@ -18,13 +19,14 @@ void fuelle(TCupContent& cup, int n) {
     n = std::clamp(n, 0, cup.raceCount()); // never count the working columns as races
     const Plaetze plaetze(cup, n);
     Teilnehmerwertung teilnehmer(cup, plaetze);
+    Zahltexte zahlen;
     const int teilnahmenSp = teilnahmenSpalte(cup);
     const int summenSp = summenSpalte(cup);
     for (int i = 1; i < teil.rowCount(); ++i) {
         teilnehmer.beginne(i);
         for (int k = 1; k <= n; ++k) teilnehmer.lauf(k);
-        teil.setCell(teilnahmenSp, i, QString::number(teilnehmer.teilnahmen()));
-        teil.setCell(summenSp, i, QString::number(teilnehmer.summe()));
+        teil.setCell(teilnahmenSp, i, zahlen.text(teilnehmer.teilnahmen()));
+        teil.setCell(summenSp, i, zahlen.text(teilnehmer.summe()));
     }
 }
 

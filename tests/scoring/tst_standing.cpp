@@ -1,5 +1,6 @@
 // The cup standing: participations, totals with minimum and maximum, order, working columns.
 #include "cup/errors.h"
+#include "scoring/numbertexts.h"
 #include "scoring/standing.h"
 #include "testcup.h"
 
@@ -123,6 +124,13 @@ private Q_SLOTS:
         const Gesamtstand stand(t.cup, 1);
         QCOMPARE(t.cup.teil.colCount(), 12);
         QCOMPARE(t.cup.teil.rowCount(), 1);
+    }
+
+    // Shared number texts are those of the numbers, kept or not, also after other numbers.
+    void numberTexts() {
+        Zahltexte zahlen;
+        for (const long long zahl : {7LL, 0LL, 65535LL, 65536LL, -3LL, 4294967296LL, 7LL, 65535LL})
+            QCOMPARE(zahlen.text(zahl), QString::number(zahl));
     }
 };
 
