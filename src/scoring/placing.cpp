@@ -72,8 +72,8 @@ void platziereGruppe(Gruppenzellen& g, const TCellGrid& teil, int spalte, Setze 
     std::sort(g.leistungen.begin(), g.leistungen.end());
     platziereSortiert(g.leistungen, 0, Gruppenzellen::schluessel,
                       [&](std::uint64_t e, int platz) { setze(Gruppenzellen::zeile(e), platz); });
-    // A valid result without digits loses to every performance and to every empty cell, and to
-    // the texts before it: only then are the texts ordered.
+    // A valid result without digits loses to every performance, to every empty cell and to the
+    // texts before it. Without one the texts need no order: result codes get no place.
     if (!g.gueltigOhneZiffern) return;
     std::vector<std::pair<std::u32string, int>> texte;
     texte.reserve(g.ohneZiffern.size());
