@@ -1,4 +1,5 @@
 // The list of all participants and each runner's own page.
+#include "cup/textjoin.h"
 #include "publish/listpages.h"
 #include "publish/sitehtml.h"
 #include "publish/sitepages.h"
@@ -60,12 +61,6 @@ QString standAbsatz(const Seitendaten& daten, int p, const QString& suchtext) {
                  QString::number(daten.verlauf().teilnahmen(daten.laeufe(), p)));
     return QStringLiteral("<p>Platz %1 im %2 mit %3 Punkten.</p>\n")
         .arg(QString::number(stand.platz), link, stand.summe);
-}
-
-// Appends the cells of one text after the other, without building every sum anew.
-void anhaengen(QString& seite, std::initializer_list<QStringView> teile) {
-    for (const QStringView teil : teile)
-        seite += teil;
 }
 
 // What all runners' pages share: the navigation, the foot and the headings of the races' table.

@@ -1,6 +1,7 @@
 #include "reports/teilnehmer.h"
 
 #include "cup/notation.h"
+#include "cup/textjoin.h"
 #include "reports/sheet.h"
 #include "scoring/placing.h"
 #include "scoring/points.h"
@@ -71,9 +72,9 @@ public:
         }
     }
 
-    const Laufkopf& kopf(int k, int i) const {
-        const int v = m_variante.value(cup.teil.cell(kCup, i), 0);
-        return m_koepfe[static_cast<size_t>(v)][static_cast<size_t>(k - 1)];
+    // The starts of the race lines of participant row i, race k at index k - 1.
+    const std::vector<Laufkopf>& koepfe(int i) const {
+        return m_koepfe[static_cast<size_t>(m_variante.value(cup.teil.cell(kCup, i), 0))];
     }
 
     const TCupContent& cup;
@@ -85,12 +86,11 @@ private:
     QHash<QString, int> m_variante;              // the first row of each cup variation's name
 };
 
-QString laufzeile(Bericht& bericht, int k, int i, Statistik& statistik) {
-    const Laufkopf& kopf = bericht.kopf(k, i);
+QString laufzeile(Bericht& bericht, const Laufkopf& kopf, int k, int i, Statistik& statistik) {
     const QString& ergebnis = bericht.cup.teil.cell(resultColumn(k), i);
-    if (ergebnis.isEmpty()) return kopf.text + QStringLiteral(": nicht gemeldet");
+    if (ergebnis.isEmpty()) return verbunden({kopf.text, u": nicht gemeldet"});
     if (!istGueltig(ergebnis))
-        return kopf.text + QStringLiteral(": ") + rechtsbuendig(abk2text(ergebnis), 11);
+        return verbunden({kopf.text, u": ", rechtsbuendig(abk2text(ergebnis), 11)});
 
     const int platz = bericht.platzVon(k, i);
     const int punkte = bericht.punkte.punkte(platz);
@@ -124,17 +124,18 @@ void teilnehmerblock(Ausgabe& ausgabe, Bericht& bericht, int i, bool alleDaten) 
     const TCupContent& cup = bericht.cup;
     const TCellGrid& teil = cup.teil;
     ausgabe.p(kSchwarz, Stil::fett, 12, QStringLiteral("Teilnehmerstatistik für"));
-    ausgabe.p(kSchwarz, Stil::fett, 12, teil.cell(kVorname, i) + u' ' + teil.cell(kName, i));
+    ausgabe.p(kSchwarz, Stil::fett, 12, verbunden({teil.cell(kVorname, i), u" ", teil.cell(kName, i)}));
     ausgabe.leerzeile();
     ausgabe.p(kSchwarz, Stil::normal, 10, QStringLiteral("Teilnehmerdaten:"));
     for (const Datenzeile& daten :
          alleDaten ? std::span(kAlleDaten) : std::span(kAlleDaten).last(2))
-        zeile(ausgabe, QString::fromUtf16(daten.label) + teil.cell(daten.spalte, i));
+        zeile(ausgabe, verbunden({daten.label, teil.cell(daten.spalte, i)}));
     ausgabe.leerzeile();
     ausgabe.p(kSchwarz, Stil::normal, 10, QStringLiteral("Ergebnisse:"));
     Statistik statistik;
+    const std::vector<Laufkopf>& koepfe = bericht.koepfe(i);
     for (int k = 1; k <= cup.raceCount(); ++k)
-        zeile(ausgabe, laufzeile(bericht, k, i, statistik));
+        zeile(ausgabe, laufzeile(bericht, koepfe[static_cast<size_t>(k - 1)], k, i, statistik));
     ausgabe.leerzeile();
     if (statistik.anzahl == 0) return;
     ausgabe.p(kSchwarz, Stil::normal, 10, QStringLiteral("Statistik:"));

@@ -3,6 +3,8 @@
 #include "cup/notation.h"
 
 #include <cstdlib>
+#include <iterator>
+#include <string_view>
 #include <optional>
 
 namespace rzv {
@@ -37,9 +39,19 @@ QString BerechneMps(const QString& x, const QString& y) {
     // Tenths of a metre per second from whole numbers, so that 3.05 rounds up as written.
     const long long zaehler = static_cast<long long>(*meter) * 100;
     const long long betrag = (2 * std::llabs(zaehler) + *zehntel) / (2 * *zehntel);
-    const QString text =
-        QString::number(betrag / 10) + u',' + QString::number(betrag % 10) + QStringLiteral(" m/s");
-    return zaehler < 0 && betrag > 0 ? u'-' + text : text;
+    // Written backwards into a small buffer: every result line of the reports has a speed.
+    char16_t puffer[32];
+    char16_t* anfang = std::end(puffer);
+    for (const char16_t ch : std::u16string_view(u"s/m ")) *--anfang = ch;
+    *--anfang = static_cast<char16_t>(u'0' + betrag % 10);
+    *--anfang = u',';
+    for (long long ganz = betrag / 10;;) {
+        *--anfang = static_cast<char16_t>(u'0' + ganz % 10);
+        ganz /= 10;
+        if (ganz == 0) break;
+    }
+    if (zaehler < 0 && betrag > 0) *--anfang = u'-';
+    return QString(reinterpret_cast<const QChar*>(anfang), std::end(puffer) - anfang);
 }
 
 } // namespace rzv

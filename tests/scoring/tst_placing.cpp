@@ -198,6 +198,11 @@ private Q_SLOTS:
         QTest::newRow("tenths count") << "100m"
                                       << "0:00'09,9\""
                                       << "10,1 m/s";
+        QTest::newRow("standing still") << "0m" << zeit(40, 0, 0) << "0,0 m/s";
+        QTest::newRow("backwards") << "-100m" << "0:00'09,9\"" << "-10,1 m/s";
+        QTest::newRow("backwards, rounded to none") << "-1m" << zeit(40, 0, 0) << "0,0 m/s";
+        QTest::newRow("largest distance in a tenth") << "2147483647m" << "0:00'00,1\""
+                                                     << "21474836470,0 m/s";
         QTest::newRow("no parameter") << "" << zeit(40, 0, 0) << "---";
         QTest::newRow("zero time") << "10000m" << zeit(0, 0, 0) << "---";
         QTest::newRow("not a time") << "10000m"
