@@ -193,7 +193,8 @@ void requireFileOrNothing(const QString& path) {
 
 void writeNewFile(const QString& path, const QByteArray& bytes) {
     const QByteArray name = QFile::encodeName(path);
-    FileDescriptor file(::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, newFileMode()));
+    // The kernel applies the umask to the mode of a file it creates.
+    FileDescriptor file(::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
     if (file.get() < 0) throw ioError(errno);
     writeAll(file.get(), bytes);
     if (file.close() != 0) throw ioError(errno);

@@ -127,9 +127,12 @@ void PublishFolder::schreiben(const QString& name, const QByteArray& bytes) {
     try {
         schritt();
         const QString unterordner = QFileInfo(datei).path();
-        std::error_code fehler;
-        std::filesystem::create_directories(systemName(unterordner).toStdString(), fehler);
-        if (fehler) throw ioError(fehler.value());
+        if (!m_unterordner.contains(unterordner)) { // once per folder, not per file
+            std::error_code fehler;
+            std::filesystem::create_directories(systemName(unterordner).toStdString(), fehler);
+            if (fehler) throw ioError(fehler.value());
+            m_unterordner.insert(unterordner);
+        }
         writeNewFile(datei, bytes);
     } catch (const RzvError& error) {
         throw nichtSchreibbar(m_ordner, error.message());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -69,6 +70,7 @@ private:
     int m_links = 0;
     bool m_uebernommen = false;
     QStringList m_dateien;
+    QSet<QString> m_unterordner; // folders of the new set made so far
 };
 
 } // namespace rzv
