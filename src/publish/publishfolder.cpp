@@ -148,15 +148,21 @@ void PublishFolder::uebernehmen() {
         if (!gesehen.contains(name)) namen << name;
         gesehen.insert(name);
     }
-    QStringList fremd; // plain files in the place of a name
+    QStringList fehlend; // names with nothing in their place yet
+    QStringList fremd;   // plain files in the place of a name
     for (const QString& name : namen) {
-        if (unsererLink(name) || !vorhanden(pfad(name))) continue;
+        if (unsererLink(name)) continue;
+        if (!vorhanden(pfad(name))) {
+            fehlend << name;
+            continue;
+        }
         // A link that leads nowhere shows nothing that must stay visible: it gives way, and the
         // name gets its link like a new one.
         if (!zielVorhanden(pfad(name))) {
             schritt();
             if (::unlink(systemName(pfad(name)).constData()) != 0)
                 throw nichtSchreibbar(m_ordner, ioError(errno).message());
+            fehlend << name;
             continue;
         }
         requireFileOrNothing(pfad(name));
@@ -165,7 +171,7 @@ void PublishFolder::uebernehmen() {
     try {
         // The new set's files, written unsynced, become durable all at once before the switch.
         syncFileSystem(pfad(m_neu));
-        einrichten(namen, fremd);
+        einrichten(namen, fehlend, fremd);
         setzeLink(m_neu, kZeiger);
     } catch (const RzvError& error) {
         throw nichtSchreibbar(m_ordner, error.message());
@@ -191,14 +197,14 @@ void PublishFolder::schreibeListe(const QStringList& namen) const {
 // Everything but the switch: the list first names every link that will exist, the links of new
 // names are made (they lead nowhere until the switch), and plain files in the place of a name are
 // copied into the current set and replaced by their links, which show the same content.
-void PublishFolder::einrichten(const QStringList& namen, const QStringList& fremd) {
+void PublishFolder::einrichten(const QStringList& namen, const QStringList& fehlend,
+                               const QStringList& fremd) {
     QStringList eingetragen = liste();
     const QSet<QString> alt(eingetragen.begin(), eingetragen.end());
     for (const QString& name : namen)
         if (!alt.contains(name)) eingetragen << name;
     if (eingetragen.size() > alt.size()) schreibeListe(eingetragen);
-    for (const QString& name : namen) {
-        if (vorhanden(pfad(name))) continue;
+    for (const QString& name : fehlend) {
         schritt();
         if (::symlink(systemName(kZeiger + u'/' + name).constData(), systemName(pfad(name)).constData()) != 0)
             throw ioError(errno);

@@ -49,7 +49,7 @@ private:
     bool unsererLink(const QString& name) const;
     QStringList liste() const;
     void schreibeListe(const QStringList& namen) const;
-    void einrichten(const QStringList& namen, const QStringList& fremd);
+    void einrichten(const QStringList& namen, const QStringList& fehlend, const QStringList& fremd);
     void setzeLink(const QString& ziel, const QString& name);
     void aufraeumen(const QStringList& namen);
 
