@@ -80,11 +80,6 @@ constexpr Shorthand kShorthands[] = {
     {u"oL", u"o.L."}, {u"o", u"o.L."},   {u"ol", u"o.L."},
 };
 
-// The digits as a non-negative whole number, or nothing when there are none or too many.
-std::optional<int> digitValue(const QString& text) {
-    return digitsValue(text).value;
-}
-
 } // namespace
 
 bool isResultCode(QStringView text) {
@@ -117,7 +112,7 @@ QString normalizeResult(const QString& typed, const QString& raceType) {
 
 QString checktime(const QString& text) {
     if (text.isEmpty()) return text;
-    const auto value = digitValue(text);
+    const auto value = digitsValue(text).value;
     if (!value) return QString();
     const QString digits = QString::number(*value).rightJustified(6, u'0');
     const qsizetype hoursLength = digits.size() - 5;
@@ -129,7 +124,7 @@ QString checktime(const QString& text) {
 
 QString checkdist(const QString& text) {
     if (text.isEmpty()) return text;
-    const auto value = digitValue(text);
+    const auto value = digitsValue(text).value;
     if (!value) return QString();
     return QString::number(*value) + u'm';
 }
