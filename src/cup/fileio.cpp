@@ -7,6 +7,7 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <filesystem>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -198,6 +199,22 @@ void writeNewFile(const QString& path, const QByteArray& bytes) {
     if (file.get() < 0) throw ioError(errno);
     writeAll(file.get(), bytes);
     if (file.close() != 0) throw ioError(errno);
+}
+
+void overwriteFile(const QString& path, const QByteArray& bytes) {
+    const QByteArray name = QFile::encodeName(path);
+    // O_NONBLOCK: a pipe at the path must not hold the program up.
+    FileDescriptor file(::open(name.constData(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666));
+    struct stat info {};
+    if (file.get() < 0 || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_nlink != 1) {
+        file.close();
+        std::error_code ignored; // what cannot go makes writeNewFile fail
+        std::filesystem::remove_all(name.toStdString(), ignored);
+        writeNewFile(path, bytes);
+        return;
+    }
+    writeAll(file.get(), bytes);
+    if (::ftruncate(file.get(), bytes.size()) != 0 || file.close() != 0) throw ioError(errno);
 }
 
 void syncFileSystem(const QString& folder) {

@@ -27,6 +27,11 @@ void requireFileOrNothing(const QString& path);
 // the caller makes a whole set of such files durable at once (syncFileSystem), since syncing
 // thousands of files one by one takes minutes.
 void writeNewFile(const QString& path, const QByteArray& bytes);
+// Writes a file, unsynced like writeNewFile, in a folder only the program uses: over the blocks
+// of the file that is there already, then cut to the new length. Replacing thousands of files
+// so costs a fraction of making them anew. Anything at the path but a file of that one name (a
+// link, a folder, a file with a second name) is removed and a new file written in its place.
+void overwriteFile(const QString& path, const QByteArray& bytes);
 // Makes everything written to the file system that holds the folder durable (syncfs): the data
 // and names of all files written before, with one flush of the journal.
 void syncFileSystem(const QString& folder);

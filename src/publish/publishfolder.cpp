@@ -70,6 +70,12 @@ bool zielVorhanden(const QString& path) {
     return ::stat(systemName(path).constData(), &info) == 0;
 }
 
+// A folder itself, not a link to one.
+bool echterOrdner(const QString& path) {
+    struct stat info {};
+    return ::lstat(systemName(path).constData(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
 void entfernen(const QString& path) {
     schritt();
     std::error_code fehler; // what cannot go now goes next time
@@ -90,12 +96,17 @@ PublishFolder::PublishFolder(const QString& ordner)
     const QString stand = linkZiel(pfad(kZeiger));
     if (stand.startsWith(kStand) && !stand.contains(u'/') && QFileInfo(pfad(stand)).isDir())
         m_aktuell = stand;
-    // Leftovers of a publishing that was stopped: its set and its temporary links.
+    // The set before the published one is written over; leftovers of a publishing that was
+    // stopped go, except one set folder, which is written over like it.
     const QDir dir(m_ordner);
     for (const QString& rest : dir.entryList({kStand + u'*', kLink + u'*'},
-                                             QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
-        if (rest != m_aktuell) entfernen(pfad(rest));
-    m_neu = neuerStand();
+                                             QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+        if (rest == m_aktuell) continue;
+        if (m_neu.isEmpty() && rest.startsWith(kStand) && echterOrdner(pfad(rest))) m_neu = rest;
+        else entfernen(pfad(rest));
+    }
+    m_ueberschreiben = !m_neu.isEmpty();
+    if (!m_ueberschreiben) m_neu = neuerStand();
 }
 
 PublishFolder::~PublishFolder() {
@@ -126,18 +137,43 @@ void PublishFolder::schreiben(const QString& name, const QByteArray& bytes) {
     const QString datei = pfad(m_neu + u'/' + name);
     try {
         schritt();
-        const QString unterordner = QFileInfo(datei).path();
-        if (!m_unterordner.contains(unterordner)) { // once per folder, not per file
-            std::error_code fehler;
-            std::filesystem::create_directories(systemName(unterordner).toStdString(), fehler);
-            if (fehler) throw ioError(fehler.value());
-            m_unterordner.insert(unterordner);
-        }
-        writeNewFile(datei, bytes);
+        unterordnerAnlegen(name);
+        if (m_ueberschreiben) overwriteFile(datei, bytes);
+        else writeNewFile(datei, bytes);
     } catch (const RzvError& error) {
         throw nichtSchreibbar(m_ordner, error.message());
     }
     m_dateien << name;
+}
+
+// The folders of a name below the set, once per folder rather than per file; in a set written
+// over, whatever else holds a folder's place (a file, a link) gives way.
+void PublishFolder::unterordnerAnlegen(const QString& name) {
+    QString ordner = m_neu;
+    const QStringList teile = name.split(u'/');
+    for (qsizetype i = 0; i + 1 < teile.size(); ++i) {
+        ordner += u'/' + teile[i];
+        if (m_unterordner.contains(ordner)) continue;
+        const QByteArray pfadname = systemName(pfad(ordner));
+        if (!echterOrdner(pfad(ordner))) {
+            if (m_ueberschreiben) {
+                std::error_code fehler;
+                std::filesystem::remove_all(pfadname.toStdString(), fehler);
+            }
+            if (::mkdir(pfadname.constData(), 0777) != 0) throw ioError(errno);
+        }
+        m_unterordner.insert(ordner);
+    }
+}
+
+// In a set written over: what the new set does not hold goes before the set is published.
+void PublishFolder::entferneUebriges(const QString& ordner, const QSet<QString>& geschrieben) {
+    const QDir::Filters alle = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    for (const QString& eintrag : QDir(pfad(ordner)).entryList(alle, QDir::Unsorted)) {
+        const QString name = ordner + u'/' + eintrag;
+        if (m_unterordner.contains(name) && echterOrdner(pfad(name))) entferneUebriges(name, geschrieben);
+        else if (!geschrieben.contains(name)) entfernen(pfad(name));
+    }
 }
 
 void PublishFolder::uebernehmen() {
@@ -167,6 +203,12 @@ void PublishFolder::uebernehmen() {
         }
         requireFileOrNothing(pfad(name));
         fremd << name;
+    }
+    if (m_ueberschreiben) {
+        QSet<QString> geschrieben;
+        geschrieben.reserve(m_dateien.size());
+        for (const QString& datei : m_dateien) geschrieben.insert(m_neu + u'/' + datei);
+        entferneUebriges(m_neu, geschrieben);
     }
     try {
         // The new set's files, written unsynced, become durable all at once before the switch.
@@ -234,8 +276,9 @@ void PublishFolder::setzeLink(const QString& ziel, const QString& name) {
     syncFolder(m_ordner);
 }
 
-// After the switch: the links of names no longer published, and the previous set. What fails
-// here is done by the next publishing; the new set is complete already.
+// After the switch: the links of names no longer published. The previous set stays, to be written
+// over by the next publishing. What fails here is done by the next publishing; the new set is
+// complete already.
 void PublishFolder::aufraeumen(const QStringList& namen) {
     const QSet<QString> bleiben(namen.begin(), namen.end());
     try {
@@ -247,7 +290,6 @@ void PublishFolder::aufraeumen(const QStringList& namen) {
         schreibeListe(namen);
     } catch (const RzvError&) {
     }
-    if (!m_aktuell.isEmpty()) entfernen(pfad(m_aktuell));
 }
 
 } // namespace rzv

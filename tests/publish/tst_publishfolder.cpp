@@ -130,6 +130,31 @@ private Q_SLOTS:
         QVERIFY(alt > 5 && neu > 1); // kills before and after the switch
     }
 
+    // From the third publishing on, the set before the published one is written over: files it
+    // no longer holds go, longer files are cut, and whatever holds the place of a file or a
+    // folder of the new set gives way. The folder never keeps more than two sets.
+    void aSetWrittenOverHoldsTheNewFilesOnly() {
+        QTemporaryDir dir;
+        const QString ordner = dir.filePath(QStringLiteral("web"));
+        const Satz lang{{"index.html", "AAAAAAAAAA"}, {"lauf-1.html", "A1"}, {"laeufer", "Datei"},
+                        {"alt/9.html", "A9"}};
+        veroeffentliche(ordner, lang);
+        veroeffentliche(ordner, kAlt);
+        const QString vorletzter = QDir(ordner + QStringLiteral("/.rzv-veroeffentlichung")).canonicalPath();
+        const QString fremd = dir.filePath(QStringLiteral("fremd.html"));
+        test::writeBytes(fremd, "fremd");
+        QVERIFY(QFile::remove(vorletzter + QStringLiteral("/lauf-2.html")));
+        QVERIFY(QFile::link(fremd, vorletzter + QStringLiteral("/lauf-2.html")));
+        veroeffentliche(ordner, kNeu);
+        veroeffentliche(ordner, kNeu);
+        QCOMPARE(sichtbar(ordner), mit(kNeu, kVerwaltet));
+        const QStringList saetze = QDir(ordner).entryList({QStringLiteral(".rzv-stand-*")}, QDir::Dirs | QDir::Hidden);
+        QCOMPARE(saetze.size(), 2);
+        for (const QString& satz : saetze)
+            QCOMPARE(sichtbar(ordner + u'/' + satz), kNeu);
+        QCOMPARE(test::readBytes(fremd), QByteArray("fremd"));
+    }
+
     // A link of the user's own that leads nowhere, in the place of a published name, gives way.
     void aLinkLeadingNowhereGivesWay() {
         QTemporaryDir dir;
