@@ -23,6 +23,7 @@
 #include <QHash>
 #include <algorithm>
 #include <iterator>
+#include <span>
 
 namespace rzv::cli {
 
@@ -137,13 +138,13 @@ QStringList knownOptions() {
     return options;
 }
 
-// The sheet's lines on standard output, encoded and written in blocks of about 64 Ki characters
-// instead of line by line: the statistics of all participants are millions of lines. A block ends
-// with a whole line, so it is encoded exactly as its lines one by one.
-void printSheet(const Ausgabe& sheet) {
+// Lines of the sheet on standard output, encoded and written in blocks of about 64 Ki characters
+// instead of line by line: the statistics of all participants are hundreds of thousands of lines.
+// A block ends with a whole line, so it is encoded exactly as its lines one by one.
+void printLines(std::span<const Zeile> lines) {
     constexpr qsizetype kBlock = 1 << 16;
     QString block;
-    for (const Zeile& line : sheet.zeilen()) {
+    for (const Zeile& line : lines) {
         block.append(line.text);
         block.append(u'\n');
         if (block.size() >= kBlock) {
@@ -185,12 +186,17 @@ int runReport(const QStringList& args) {
     cup.htmlStyle = htmlStyle(request); // loading keeps the style, as in the desktop program
     loadCup(cup, request.words[0]);
     Ausgabe sheet;
-    kind.write(sheet, cup, request);
     if (output != std::end(kOutputs)) {
+        kind.write(sheet, cup, request);
         output->deliver(sheet, cup, request.value(QLatin1String(output->option)));
         return 0;
     }
-    printSheet(sheet);
+    // Lines go out as they are written rather than all held first. The arguments are checked
+    // before the first line; a report stopped later (out of memory) ends with its error after
+    // the lines that went out.
+    sheet.setAbnehmer(printLines);
+    kind.write(sheet, cup, request);
+    sheet.abgeben();
     return 0;
 }
 

@@ -8,6 +8,19 @@ namespace rzv {
 
 void Ausgabe::p(const QColor& farbe, Stile stil, int groesse, const QString& text) {
     m_zeilen.append(Zeile{text, farbe, stil, groesse});
+    // In blocks: the kept lines move to the front of the list once per block.
+    constexpr qsizetype kBlock = 4096;
+    if (m_abnehmer && m_zeilen.size() >= kBlock + kZurueckgehalten)
+        abgebenBis(m_zeilen.size() - kZurueckgehalten);
+}
+
+void Ausgabe::abgeben() {
+    if (m_abnehmer) abgebenBis(m_zeilen.size());
+}
+
+void Ausgabe::abgebenBis(qsizetype anzahl) {
+    m_abnehmer(std::span<const Zeile>(m_zeilen.constData(), static_cast<size_t>(anzahl)));
+    m_zeilen.remove(0, anzahl);
 }
 
 void Ausgabe::d(int n) {
@@ -32,6 +45,7 @@ void Ausgabe::linie() {
 }
 
 void Ausgabe::reserve(int lines) {
+    if (m_abnehmer) return;
     // When the memory runs out, Qt's list copies its present lines into nothing. A new, empty
     // list is left without room instead, which is told as the standard library tells it.
     QList<Zeile> groesser;

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QString>
 #include <functional>
+#include <span>
 
 namespace rzv {
 
@@ -64,12 +65,26 @@ public:
     // The texts of all lines, in order.
     QStringList texte() const;
 
+    // Hands the lines on as they are written instead of keeping them all, for output that only
+    // runs forward (rzv's lines on standard output); the statistics of all participants are
+    // hundreds of thousands of lines. The sheet keeps the last kZurueckgehalten lines, which a
+    // report may still delete with d(-n), and hands older ones to the taker in blocks; abgeben()
+    // hands on the rest. Meanwhile count(), zeile() and d(n >= 0) see the kept lines only, and
+    // reserve() reserves nothing.
+    using Abnehmer = std::function<void(std::span<const Zeile>)>;
+    void setAbnehmer(Abnehmer abnehmer) { m_abnehmer = std::move(abnehmer); }
+    void abgeben();
+    static constexpr int kZurueckgehalten = 16;
+
     // The clock that dates the report foot; tests set a fixed one.
     void setUhr(std::function<QDateTime()> uhr) { m_uhr = std::move(uhr); }
     QDateTime jetzt() const { return m_uhr(); }
 
 private:
+    void abgebenBis(qsizetype anzahl);
+
     QList<Zeile> m_zeilen;
+    Abnehmer m_abnehmer;
     std::function<QDateTime()> m_uhr = [] { return QDateTime::currentDateTime(); };
 };
 

@@ -51,6 +51,43 @@ private Q_SLOTS:
         QVERIFY(ausgabe.isEmpty());
     }
 
+    // Handed on as written, a sheet gives the taker the lines a kept sheet holds, in order, also
+    // when a report deletes its last lines after blocks went out: up to the lines kept back.
+    void linesHandedOnAsWritten_data() {
+        QTest::addColumn<int>("zeilen");
+        QTest::addColumn<int>("geloescht");
+        QTest::newRow("fewer than a block") << 10 << 2;
+        QTest::newRow("one line past the first block") << 4096 + Ausgabe::kZurueckgehalten << Ausgabe::kZurueckgehalten;
+        QTest::newRow("many blocks, the kept lines deleted") << 20000 << Ausgabe::kZurueckgehalten;
+        QTest::newRow("deleting more than there are") << 3 << 5;
+    }
+    void linesHandedOnAsWritten() {
+        QFETCH(int, zeilen);
+        QFETCH(int, geloescht);
+        const auto schreibe = [&](Ausgabe& ausgabe) {
+            ausgabe.reserve(zeilen);
+            for (int i = 0; i < zeilen; ++i)
+                ausgabe.p(kSchwarz, i % 7 ? Stil::normal : Stil::fett, 9 + i % 3, QString::number(i));
+            ausgabe.d(-geloescht);
+            ausgabe.leerzeile();
+        };
+        Ausgabe behalten;
+        schreibe(behalten);
+        QList<Zeile> erhalten;
+        int bloecke = 0;
+        Ausgabe weitergereicht;
+        weitergereicht.setAbnehmer([&](std::span<const Zeile> block) {
+            erhalten.append(QList<Zeile>(block.begin(), block.end()));
+            ++bloecke;
+        });
+        schreibe(weitergereicht);
+        QVERIFY(weitergereicht.count() < 4096 + Ausgabe::kZurueckgehalten);
+        weitergereicht.abgeben();
+        QCOMPARE(erhalten, behalten.zeilen());
+        QCOMPARE(weitergereicht.count(), 0);
+        QVERIFY(bloecke <= zeilen / 4096 + 1);
+    }
+
     void headAndFoot() {
         TCupContent cup = newCupContent();
         cup.veranstalter = QStringLiteral("LG Süd");
