@@ -1,6 +1,7 @@
 #include "publish/listpages.h"
 
 #include "cup/notation.h"
+#include "cup/textjoin.h"
 #include "publish/csvtable.h"
 #include "publish/publishtables.h"
 #include "publish/sitehtml.h"
@@ -33,7 +34,7 @@ QString laeuferspalten() {
            spalte(QStringLiteral("Jahrgang"), kJahrgang) + spalte(QStringLiteral("Verein"));
 }
 
-QString laufseite(const Seitendaten& daten, int k, const Listen& listen) {
+void laufseite(QString& seite, const Seitendaten& daten, int k, const Listen& listen) {
     const TCupContent& cup = daten.cup();
     const Seitenrahmen rahmen{
         seitentitel(daten, QStringLiteral("Ergebnisse ") + laufTitel(daten, k)),
@@ -52,15 +53,14 @@ QString laufseite(const Seitendaten& daten, int k, const Listen& listen) {
         html += QStringLiteral("</tr>\n");
     };
     layout.leer = QStringLiteral("<p>Für diesen Lauf sind noch keine Ergebnisse eingetragen.</p>\n");
-    QString seite = seitenanfang(rahmen) + QStringLiteral("<h1>Ergebnisse ") + laufTitel(daten, k) +
-                    QStringLiteral("</h1>\n<p>") + webtext(cup.name) + QStringLiteral(" – ") +
-                    webtext(cup.laufe.cell(k, kLauftyp)) + QStringLiteral("</p>\n");
+    anhaengen(seite, {seitenanfang(rahmen), u"<h1>Ergebnisse ", laufTitel(daten, k), u"</h1>\n<p>",
+                      webtext(cup.name), u" – ", webtext(cup.laufe.cell(k, kLauftyp)), u"</p>\n"});
     gruppentabellen(seite, listen, layout);
     seite += seitenende(daten.veroeffentlicht());
-    return seite;
 }
 
-QString standseite(const Seitendaten& daten, int n, const Listen& listen, const QString& nav) {
+void standseite(QString& seite, const Seitendaten& daten, int n, const Listen& listen,
+                const QString& nav) {
     const TCupContent& cup = daten.cup();
     const QString titel = n == daten.laeufe()
                               ? QStringLiteral("Gesamtergebnis")
@@ -79,11 +79,9 @@ QString standseite(const Seitendaten& daten, int n, const Listen& listen, const 
         html += QStringLiteral("</tr>\n");
     };
     layout.leer = QStringLiteral("<p>Niemand ist in einer Wertung des Cups.</p>\n");
-    QString seite = seitenanfang(rahmen) + QStringLiteral("<h1>") + titel +
-                    QStringLiteral("</h1>\n<p>") + webtext(cup.name) + QStringLiteral("</p>\n");
+    anhaengen(seite, {seitenanfang(rahmen), u"<h1>", titel, u"</h1>\n<p>", webtext(cup.name), u"</p>\n"});
     gruppentabellen(seite, listen, layout);
     seite += seitenende(daten.veroeffentlicht());
-    return seite;
 }
 
 } // namespace
@@ -141,25 +139,27 @@ void gruppentabellen(QString& html, const Listen& listen, const Listenlayout& la
     abschnitte.ende(html);
 }
 
-void schreibeLaufseiten(const Seitendaten& daten, const Ablage& ablegen) {
+void schreibeLaufseiten(const Seitendaten& daten, Ablage& ablegen) {
     for (int k = 1; k <= daten.laeufe(); ++k) {
         const Listen listen = daten.laufergebnis(k);
-        ablegen(datei::lauf(k), laufseite(daten, k, listen).toUtf8());
+        ablegen.seite(datei::lauf(k), [&](QString& seite) { laufseite(seite, daten, k, listen); });
         ablegen(datei::laufTabelle(k), laufergebnisTabelle(daten, listen, k));
     }
 }
 
-void schreibeStandseiten(const Seitendaten& daten, const Ablage& ablegen) {
+void schreibeStandseiten(const Seitendaten& daten, Ablage& ablegen) {
     const int r = daten.laeufe();
     for (int n = 1; n <= r; ++n) {
         const Listen listen = daten.gesamtstand(n);
         const QString nav = blaettern(n, r, datei::standNachLauf, QStringLiteral("Stand nach Lauf")) +
                             u' ' + weblink(datei::lauf(n), QStringLiteral("Ergebnisse Lauf %1").arg(n));
-        ablegen(datei::standNachLauf(n), standseite(daten, n, listen, nav).toUtf8());
+        ablegen.seite(datei::standNachLauf(n),
+                      [&](QString& seite) { standseite(seite, daten, n, listen, nav); });
         if (n == r) {
             // The standing after the last race is the current one, also under a name of its own.
             ablegen(datei::kGesamtwertungTabelle, gesamtstandTabelle(daten, listen, n));
-            ablegen(datei::kGesamtwertung, standseite(daten, n, listen, QString()).toUtf8());
+            ablegen.seite(datei::kGesamtwertung,
+                          [&](QString& seite) { standseite(seite, daten, n, listen, QString()); });
         }
     }
 }

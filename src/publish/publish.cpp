@@ -9,7 +9,7 @@ namespace rzv {
 namespace {
 
 // The kinds of files, in the order they are written; the overview last.
-using Seitenart = void (*)(const Seitendaten&, const Ablage&);
+using Seitenart = void (*)(const Seitendaten&, Ablage&);
 constexpr Seitenart kSeitenarten[] = {schreibeGestaltung,       schreibeLaufseiten,
                                       schreibeStandseiten,      schreibeMannschaftsseiten,
                                       schreibeTeilnehmerseiten, schreibeUebersicht};
@@ -22,9 +22,7 @@ QStringList veroeffentlichen(const TCupContent& original, const QString& ordner,
     PublishFolder folder(ordner);
     TCupContent cup = original; // the pages are computed on a copy ordered by name
     const Seitendaten daten(cup, stil, zeitpunkt, mannschaft);
-    const Ablage ablegen = [&](const QString& name, const QByteArray& bytes) {
-        folder.schreiben(name, bytes);
-    };
+    Ablage ablegen([&](const QString& name, const QByteArray& bytes) { folder.schreiben(name, bytes); });
     for (const Seitenart schreibe : kSeitenarten)
         schreibe(daten, ablegen);
     folder.uebernehmen();

@@ -12,7 +12,7 @@ namespace {
 
 const QString kZeilenende = QStringLiteral("</tr>\n");
 
-QString teilnehmerliste(const Seitendaten& daten) {
+void teilnehmerliste(QString& seite, const Seitendaten& daten) {
     const TCupContent& cup = daten.cup();
     const bool mitCup = cup.hasCupVariations();
     const Seitenrahmen rahmen{seitentitel(daten, QStringLiteral("Alle Teilnehmer")),
@@ -35,11 +35,9 @@ QString teilnehmerliste(const Seitendaten& daten) {
         html += kZeilenende;
     };
     layout.leer = QStringLiteral("<p>Es sind noch keine Teilnehmer eingetragen.</p>\n");
-    QString seite = seitenanfang(rahmen) + QStringLiteral("<h1>Alle Teilnehmer</h1>\n<p>") +
-                    webtext(cup.name) + QStringLiteral("</p>\n");
+    anhaengen(seite, {seitenanfang(rahmen), u"<h1>Alle Teilnehmer</h1>\n<p>", webtext(cup.name), u"</p>\n"});
     gruppentabellen(seite, daten.alle(), layout);
     seite += seitenende(daten.veroeffentlicht());
-    return seite;
 }
 
 // A link that opens a list page filtered to this runner's name.
@@ -107,8 +105,8 @@ QString laeuferseite(const Seitendaten& daten, const Laeuferseiten& gemeinsam, i
 
 } // namespace
 
-void schreibeTeilnehmerseiten(const Seitendaten& daten, const Ablage& ablegen) {
-    ablegen(datei::kTeilnehmer, teilnehmerliste(daten).toUtf8());
+void schreibeTeilnehmerseiten(const Seitendaten& daten, Ablage& ablegen) {
+    ablegen.seite(datei::kTeilnehmer, [&](QString& seite) { teilnehmerliste(seite, daten); });
     const Laeuferseiten gemeinsam{
         navigation(daten),
         seitenende(daten.veroeffentlicht()),
@@ -116,7 +114,7 @@ void schreibeTeilnehmerseiten(const Seitendaten& daten, const Ablage& ablegen) {
             spalte(QStringLiteral("Ergebnis"), kZahl) + spalte(QStringLiteral("Platz"), kZahl) +
             spalte(QStringLiteral("Punkte"), kZahl)};
     for (int p = 1; p <= daten.teilnehmer(); ++p)
-        ablegen(daten.laeufer(p).datei, laeuferseite(daten, gemeinsam, p).toUtf8());
+        ablegen.seite(daten.laeufer(p).datei, laeuferseite(daten, gemeinsam, p));
 }
 
 } // namespace rzv

@@ -4,6 +4,8 @@
 #include "publish/sitedata.h"
 #include "publish/sitehtml.h"
 
+#include <QStringEncoder>
+
 namespace rzv {
 
 namespace datei {
@@ -37,6 +39,20 @@ QString laeufer(const QString& startnummer, QSet<QString>& vergeben) {
     return name + QStringLiteral(".html");
 }
 } // namespace datei
+
+void Ablage::seite(const QString& name, QStringView html) {
+    QStringEncoder utf8(QStringEncoder::Utf8);
+    m_utf8.resize(utf8.requiredSpace(html.size())); // keeps the memory of a larger page
+    char* ende = utf8.appendToBuffer(m_utf8.data(), html);
+    m_utf8.resize(ende - m_utf8.constData());
+    m_datei(name, m_utf8);
+}
+
+void Ablage::seite(const QString& name, const std::function<void(QString& html)>& schreiben) {
+    m_text.truncate(0); // keeps the memory of a larger page
+    schreiben(m_text);
+    seite(name, m_text);
+}
 
 namespace {
 
@@ -93,12 +109,12 @@ QString seitentitel(const Seitendaten& daten, const QString& titel) {
     return titel + QStringLiteral(" – ") + webtext(daten.cup().name);
 }
 
-void schreibeGestaltung(const Seitendaten&, const Ablage& ablegen) {
+void schreibeGestaltung(const Seitendaten&, Ablage& ablegen) {
     ablegen(datei::kStylesheet, stylesheet());
     ablegen(datei::kSkript, suchskript());
 }
 
-void schreibeUebersicht(const Seitendaten& daten, const Ablage& ablegen) {
+void schreibeUebersicht(const Seitendaten& daten, Ablage& ablegen) {
     const TCupContent& cup = daten.cup();
     const Seitenrahmen rahmen{webtext(cup.name), navigation(daten), false, daten.stil()};
     QString seite = seitenanfang(rahmen) + QStringLiteral("<h1>") + webtext(cup.name) +
@@ -117,7 +133,7 @@ void schreibeUebersicht(const Seitendaten& daten, const Ablage& ablegen) {
                  QStringLiteral("</li>\n");
     seite += QStringLiteral("<li>") + weblink(datei::kTeilnehmer, QStringLiteral("Alle Teilnehmer")) +
              QStringLiteral("</li>\n</ul>\n") + seitenende(daten.veroeffentlicht());
-    ablegen(datei::kUebersicht, seite.toUtf8());
+    ablegen.seite(datei::kUebersicht, seite);
 }
 
 } // namespace rzv

@@ -31,17 +31,34 @@ QString mannschaftLaufTabelle(int k); // mannschaft-lauf-K.csv
 QString laeufer(const QString& startnummer, QSet<QString>& vergeben);
 } // namespace datei
 
-// Takes one file of the site: its name and its bytes.
-using Ablage = std::function<void(const QString& name, const QByteArray& bytes)>;
+// Takes the files of the site: tables as bytes, pages as text, which goes out as UTF-8. The pages
+// of a large cup are megabytes each, and fresh memory for each costs more than writing it, so
+// a large page is written into a text kept from page to page, and every page encoded into bytes
+// kept the same way.
+class Ablage {
+public:
+    using Datei = std::function<void(const QString& name, const QByteArray& bytes)>;
+    explicit Ablage(Datei datei) : m_datei(std::move(datei)) {}
+
+    void operator()(const QString& name, const QByteArray& bytes) { m_datei(name, bytes); }
+    void seite(const QString& name, QStringView html);
+    // The page that `schreiben` appends to an empty text.
+    void seite(const QString& name, const std::function<void(QString& html)>& schreiben);
+
+private:
+    Datei m_datei;
+    QString m_text;
+    QByteArray m_utf8;
+};
 
 // The kinds of files of the site, each written by one function. The overview goes last: it is
 // what a reader opens, so it is only replaced once everything it links to is there.
-void schreibeGestaltung(const Seitendaten& daten, const Ablage& ablegen);   // stylesheet, script
-void schreibeLaufseiten(const Seitendaten& daten, const Ablage& ablegen);   // results and tables
-void schreibeStandseiten(const Seitendaten& daten, const Ablage& ablegen);  // standings
-void schreibeMannschaftsseiten(const Seitendaten& daten, const Ablage& ablegen); // teams, tables
-void schreibeTeilnehmerseiten(const Seitendaten& daten, const Ablage& ablegen); // list, runners
-void schreibeUebersicht(const Seitendaten& daten, const Ablage& ablegen);   // index.html
+void schreibeGestaltung(const Seitendaten& daten, Ablage& ablegen);   // stylesheet, script
+void schreibeLaufseiten(const Seitendaten& daten, Ablage& ablegen);   // results and tables
+void schreibeStandseiten(const Seitendaten& daten, Ablage& ablegen);  // standings
+void schreibeMannschaftsseiten(const Seitendaten& daten, Ablage& ablegen); // teams, tables
+void schreibeTeilnehmerseiten(const Seitendaten& daten, Ablage& ablegen); // list, runners
+void schreibeUebersicht(const Seitendaten& daten, Ablage& ablegen);   // index.html
 
 // The navigation of the pages: the overview, the current standing (when there are races) and
 // the list of all participants, then the page's own links (safe markup).

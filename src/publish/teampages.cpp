@@ -138,7 +138,7 @@ QString standseite(const Seitendaten& daten, const Mannschaftsstand& stand) {
 
 } // namespace
 
-void schreibeMannschaftsseiten(const Seitendaten& daten, const Ablage& ablegen) {
+void schreibeMannschaftsseiten(const Seitendaten& daten, Ablage& ablegen) {
     if (!daten.mitMannschaften()) return;
     const TCupContent& cup = daten.cup();
     const Mannschaften& mannschaften = daten.mannschaften();
@@ -147,12 +147,12 @@ void schreibeMannschaftsseiten(const Seitendaten& daten, const Ablage& ablegen) 
         mannschaftswertungen(cup, 1, r, mannschaften, daten.mannschaftseinstellungen().groesse);
     for (int k = 1; k <= r; ++k) {
         const Mannschaftslauf& lauf = laeufe[static_cast<size_t>(k - 1)];
-        ablegen(datei::mannschaftLauf(k), laufseite(daten, k, lauf).toUtf8());
+        ablegen.seite(datei::mannschaftLauf(k), laufseite(daten, k, lauf));
         ablegen(datei::mannschaftLaufTabelle(k), mannschaftswertungTabelle(cup, k, mannschaften, lauf));
     }
     const Mannschaftsstand stand =
         mannschaftsstand(cup, r, mannschaften, daten.mannschaftseinstellungen());
-    ablegen(datei::kMannschaftsstand, standseite(daten, stand).toUtf8());
+    ablegen.seite(datei::kMannschaftsstand, standseite(daten, stand));
     ablegen(datei::kMannschaftsstandTabelle, mannschaftsstandTabelle(cup, r, mannschaften, stand));
 }
 
