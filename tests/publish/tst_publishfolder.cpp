@@ -79,14 +79,17 @@ private Q_SLOTS:
         QTest::addColumn<Satz>("vorher");     // published before, through links
         QTest::addColumn<Satz>("daneben");    // plain files in the folder
         QTest::addColumn<Satz>("bleibt");     // of these, what stays beside the new set
-        QTest::newRow("over a published set") << kAlt << kEigene << kEigene;
-        QTest::newRow("over the plain files of an earlier version") << Satz() << kAlt << Satz{{"lauf-3.html", "A3"}};
-        QTest::newRow("into a new folder") << Satz() << Satz() << Satz();
+        QTest::addColumn<int>("mal");         // how often `vorher` was published
+        QTest::newRow("over a published set") << kAlt << kEigene << kEigene << 1;
+        QTest::newRow("writing over the set before") << kAlt << kEigene << kEigene << 2;
+        QTest::newRow("over the plain files of an earlier version") << Satz() << kAlt << Satz{{"lauf-3.html", "A3"}} << 0;
+        QTest::newRow("into a new folder") << Satz() << Satz() << Satz() << 0;
     }
     void killedAtEveryStep() {
         QFETCH(Satz, vorher);
         QFETCH(Satz, daneben);
         QFETCH(Satz, bleibt);
+        QFETCH(int, mal);
         const Satz nachher = mit(mit(kNeu, bleibt), kVerwaltet);
         ::umask(022); // a web server reads the set as another user
         int alt = 0;
@@ -94,7 +97,7 @@ private Q_SLOTS:
         for (int k = 1;; ++k) {
             QTemporaryDir dir;
             const QString ordner = dir.filePath(QStringLiteral("web"));
-            if (!vorher.isEmpty()) veroeffentliche(ordner, vorher);
+            for (int i = 0; i < mal; ++i) veroeffentliche(ordner, vorher);
             if (!daneben.isEmpty()) lege(ordner, daneben);
             const Satz zuvor = lesbar(sichtbar(ordner));
 
