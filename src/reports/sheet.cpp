@@ -9,8 +9,7 @@ namespace rzv {
 void Ausgabe::p(const QColor& farbe, Stile stil, int groesse, const QString& text) {
     m_zeilen.append(Zeile{text, farbe, stil, groesse});
     // In blocks: the kept lines move to the front of the list once per block.
-    constexpr qsizetype kBlock = 4096;
-    if (m_abnehmer && m_zeilen.size() >= kBlock + kZurueckgehalten)
+    if (m_abnehmer && m_zeilen.size() >= kAbgabeblock + kZurueckgehalten)
         abgebenBis(m_zeilen.size() - kZurueckgehalten);
 }
 

@@ -75,6 +75,7 @@ public:
     void setAbnehmer(Abnehmer abnehmer) { m_abnehmer = std::move(abnehmer); }
     void abgeben();
     static constexpr int kZurueckgehalten = 16;
+    static constexpr int kAbgabeblock = 4096; // lines handed on at a time
 
     // The clock that dates the report foot; tests set a fixed one.
     void setUhr(std::function<QDateTime()> uhr) { m_uhr = std::move(uhr); }

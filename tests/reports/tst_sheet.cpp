@@ -56,8 +56,10 @@ private Q_SLOTS:
     void linesHandedOnAsWritten_data() {
         QTest::addColumn<int>("zeilen");
         QTest::addColumn<int>("geloescht");
+        constexpr int kErsterBlock = Ausgabe::kAbgabeblock + Ausgabe::kZurueckgehalten;
         QTest::newRow("fewer than a block") << 10 << 2;
-        QTest::newRow("one line past the first block") << 4096 + Ausgabe::kZurueckgehalten << Ausgabe::kZurueckgehalten;
+        QTest::newRow("one line short of the first block") << kErsterBlock - 1 << Ausgabe::kZurueckgehalten;
+        QTest::newRow("the first block handed on by the last line") << kErsterBlock << Ausgabe::kZurueckgehalten;
         QTest::newRow("many blocks, the kept lines deleted") << 20000 << Ausgabe::kZurueckgehalten;
         QTest::newRow("deleting more than there are") << 3 << 5;
     }
@@ -81,11 +83,11 @@ private Q_SLOTS:
             ++bloecke;
         });
         schreibe(weitergereicht);
-        QVERIFY(weitergereicht.count() < 4096 + Ausgabe::kZurueckgehalten);
+        QVERIFY(weitergereicht.count() < Ausgabe::kAbgabeblock + Ausgabe::kZurueckgehalten);
         weitergereicht.abgeben();
         QCOMPARE(erhalten, behalten.zeilen());
         QCOMPARE(weitergereicht.count(), 0);
-        QVERIFY(bloecke <= zeilen / 4096 + 1);
+        QVERIFY(bloecke <= zeilen / Ausgabe::kAbgabeblock + 1);
     }
 
     void headAndFoot() {
